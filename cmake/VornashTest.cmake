@@ -1,0 +1,22 @@
+# vornash_add_test(<name> SOURCES ... LIBS ... [GUI])
+# Registers a Qt Test executable with CTest under "<group>-<name>", where the group is the
+# folder below tests/ (shell, lessons, problems, jotter, artwork), so `ctest -R ^shell-` runs one group.
+# GUI tests run on the offscreen platform with a 1024x768 screen unless the test sets its own.
+function(vornash_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  get_filename_component(group ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(target test_${group}_${name})
+  add_executable(${target} ${T_SOURCES})
+  target_link_libraries(${target} PRIVATE Qt6::Test ${T_LIBS})
+  add_test(NAME ${group}-${name} COMMAND ${target})
+  set(env "LC_ALL=C.UTF-8")
+  if(T_GUI)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/screen1024.json")
+  else()
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${group}-${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+  if(TARGET artwork)
+    add_dependencies(${target} artwork)
+  endif()
+endfunction()

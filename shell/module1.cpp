@@ -1,0 +1,152 @@
+#include "module1.h"
+
+#include "page.h"
+#include "picturebutton.h"
+#include "pictures.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace Module1 {
+
+void reset()
+{
+    framenum = 0;
+    smallstem.clear();
+    frameext.clear();
+    framecount = 0;
+    answer = 0.0;
+    lastproblem = 0;
+}
+
+namespace {
+
+constexpr QColor kPageColour{40, 66, 156};
+constexpr QColor kPicture1Colour{49, 135, 214};
+constexpr int kPageWidth = 12000;
+constexpr int kPageHeight = 9000;
+constexpr int kButtonWidth = 1785;
+constexpr int kButtonHeight = 495;
+constexpr int kRightColumn = 10050;
+constexpr int kBottomRow = 7950;
+constexpr int kExitLeft = 90;
+
+struct Face {
+    const char* control;
+    const char* file;
+};
+
+constexpr Face kFaces[] = {
+    {"cmdexit", "Images\\exit.jpg"},      {"cmdgo", "Images\\next.jpg"},
+    {"cmdsoln", "Images\\answer.jpg"},    {"cmdcheckit", "images\\check.jpg"},
+    {"cmdjotter", "images\\jotter.jpg"},  {"cmdscramble", "images\\scramble.jpg"},
+};
+
+QWidget* control(QWidget& page, const char* name)
+{
+    return page.findChild<QWidget*>(QLatin1String(name));
+}
+
+// One face: the file must be read as a picture before the button's face changes.
+void putFace(QWidget& page, const Face& face)
+{
+    QWidget* w = control(page, face.control);
+    if (!w)
+        return;
+    const QImage picture = pictures::load(QLatin1String(face.file));
+    if (picture.isNull())
+        return;
+    if (auto* button = qobject_cast<PictureButton*>(w))
+        button->setPicture(picture);
+    else if (auto* plain = qobject_cast<QAbstractButton*>(w))
+        plain->setIcon(QIcon(QPixmap::fromImage(picture)));
+}
+
+// Each property is a step of its own: a missing control skips every step that names it.
+template <typename Step>
+void step(QWidget& page, const char* name, Step&& doIt)
+{
+    if (QWidget* w = control(page, name))
+        doIt(*w);
+}
+
+void noTabStop(QWidget& w)
+{
+    w.setFocusPolicy(Qt::ClickFocus);
+}
+
+void layoutButtons(QWidget& page)
+{
+    using namespace pageprops;
+    step(page, "cmdgo", [](QWidget& w) { setTop(w, kBottomRow); });
+    step(page, "cmdgo", [](QWidget& w) { setWidth(w, kButtonWidth); });
+    step(page, "cmdgo", [](QWidget& w) { setLeft(w, kRightColumn); });
+    step(page, "cmdgo", [](QWidget& w) { setHeight(w, kButtonHeight); });
+    step(page, "cmdgo", noTabStop);
+
+    step(page, "cmdjotter", [](QWidget& w) { setLeft(w, kRightColumn); });
+    step(page, "cmdjotter", [](QWidget& w) { setHeight(w, kButtonHeight); });
+    step(page, "cmdjotter", [&page](QWidget& w) {
+        if (QWidget* below = control(page, "cmdgo"))
+            setTop(w, top(*below) - height(w));
+    });
+    step(page, "cmdjotter", [](QWidget& w) { setWidth(w, kButtonWidth); });
+    step(page, "cmdjotter", noTabStop);
+
+    step(page, "cmdsoln", [](QWidget& w) { setHeight(w, kButtonHeight); });
+    step(page, "cmdsoln", [&page](QWidget& w) {
+        if (QWidget* below = control(page, "cmdjotter"))
+            setTop(w, top(*below) - height(w));
+    });
+    step(page, "cmdsoln", [](QWidget& w) { setWidth(w, kButtonWidth); });
+    step(page, "cmdsoln", [](QWidget& w) { setLeft(w, kRightColumn); });
+    step(page, "cmdsoln", noTabStop);
+
+    step(page, "cmdcheckit", [](QWidget& w) { setHeight(w, kButtonHeight); });
+    step(page, "cmdcheckit", [](QWidget& w) { setLeft(w, kRightColumn); });
+    step(page, "cmdcheckit", [&page](QWidget& w) {
+        if (QWidget* below = control(page, "cmdsoln"))
+            setTop(w, top(*below) - height(w));
+    });
+    step(page, "cmdcheckit", [](QWidget& w) { setWidth(w, kButtonWidth); });
+    step(page, "cmdcheckit", noTabStop);
+
+    step(page, "cmdexit", [](QWidget& w) { setTop(w, kBottomRow); });
+    step(page, "cmdexit", [](QWidget& w) { setWidth(w, kButtonWidth); });
+    step(page, "cmdexit", [](QWidget& w) { setLeft(w, kExitLeft); });
+    step(page, "cmdexit", [](QWidget& w) { setHeight(w, kButtonHeight); });
+    step(page, "cmdexit", noTabStop);
+}
+
+} // namespace
+
+void PrepareForm(QWidget& page)
+{
+    using namespace pageprops;
+    setBackColor(page, kPageColour);
+
+    step(page, "Picture1", [](QWidget& w) { setBackColor(w, kPicture1Colour); });
+    setOuterSize(page, kPageWidth, kPageHeight);
+
+    // The screen the page is on (the primary screen for a page not yet shown).
+    QScreen* screen = page.screen() ? page.screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->geometry();
+        const float screenWidth = static_cast<float>(area.width() * 15);
+        const float screenHeight = static_cast<float>(area.height() * 15);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        setTop(page, static_cast<int>(screenHeight / 2 - static_cast<float>(height(page)) / 2)
+                         + area.y() * 15);
+        setLeft(page, static_cast<int>(screenWidth / 2 - static_cast<float>(width(page)) / 2)
+                          + area.x() * 15);
+        QGuiApplication::restoreOverrideCursor();
+    }
+
+    for (const Face& face : kFaces)
+        putFace(page, face);
+    layoutButtons(page);
+}
+
+} // namespace Module1

@@ -1,0 +1,94 @@
+#include "pictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace pictures {
+namespace {
+
+QStringList& customRoots()
+{
+    static QStringList roots;
+    return roots;
+}
+
+// One component of a path: the exact name when it exists, otherwise the first entry of the
+// folder whose name matches without regard to case.
+QString matchComponent(const QDir& dir, const QString& name)
+{
+    if (dir.exists(name))
+        return name;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                              | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+QString resolveUnder(const QString& root, const QStringList& parts)
+{
+    QDir dir(root);
+    if (!dir.exists())
+        return {};
+    QString path = dir.absolutePath();
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString found = matchComponent(QDir(path), parts.at(i));
+        if (found.isEmpty())
+            return {};
+        path += QLatin1Char('/') + found;
+    }
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+} // namespace
+
+void setSearchRoots(const QStringList& roots)
+{
+    customRoots() = roots;
+}
+
+QStringList searchRoots()
+{
+    if (!customRoots().isEmpty())
+        return customRoots();
+    QStringList roots{QDir::currentPath()};
+    if (QCoreApplication::instance()) {
+        const QString appDir = QCoreApplication::applicationDirPath();
+        roots << appDir << QDir(appDir).absoluteFilePath(QStringLiteral("../share/vornash"));
+    }
+    roots << QStringLiteral(VORNASH_DATADIR);
+    roots.removeDuplicates();
+    return roots;
+}
+
+QString resolve(const QString& designPath)
+{
+    QStringList parts = QString(designPath).replace(QLatin1Char('\\'), QLatin1Char('/'))
+                            .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    parts.removeAll(QStringLiteral("."));
+    if (parts.isEmpty() || parts.contains(QStringLiteral("..")))
+        return {};
+    for (const QString& root : searchRoots()) {
+        const QString path = resolveUnder(root, parts);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+QImage load(const QString& designPath)
+{
+    const QString path = resolve(designPath);
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    return image;
+}
+
+} // namespace pictures

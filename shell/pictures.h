@@ -1,0 +1,27 @@
+#pragma once
+// Finding and reading the program's picture files.
+//
+// Pages name pictures the way they were designed, with a backslash between folder and file and
+// without regard to case ("Images\exit.jpg", "images\check.jpg"). On a case-sensitive file
+// system each component is matched against the real names in its folder. Pictures are read
+// afresh on every call: nothing is cached, so a picture replaced on disk shows at once.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace pictures {
+
+// Folders searched in order: the working folder, the folder of the executable, and the
+// installed data folder. Tests may replace the list; an empty list restores the default.
+void setSearchRoots(const QStringList& roots);
+QStringList searchRoots();
+
+// The real path of a picture named as the pages name it, or an empty string when no root holds it.
+QString resolve(const QString& designPath);
+
+// Reads a picture. Returns a null image when the file is missing, empty, truncated or not a
+// picture; the caller decides how to go on. Never throws.
+QImage load(const QString& designPath);
+
+} // namespace pictures
