@@ -1,6 +1,7 @@
 #include "draws.h"
 
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -19,7 +20,11 @@ Source clockSeeded()
 {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     auto engine = std::make_shared<std::mt19937_64>(static_cast<std::uint64_t>(now));
-    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
+    return [engine] {
+        // generate_canonical may round up to 1.0; the pages index tables with the whole part.
+        const double v = std::uniform_real_distribution<double>(0.0, 1.0)(*engine);
+        return v < 1.0 ? v : std::nextafter(1.0, 0.0);
+    };
 }
 
 Source fixed(std::vector<double> values)
