@@ -1,0 +1,87 @@
+#include "pen.h"
+
+namespace jotter {
+namespace {
+
+struct Entry {
+    int r, g, b;
+    const char* name;
+};
+
+constexpr std::array<Entry, swatchCount> entries{{
+    {0, 0, 0, "Black"},
+    {0, 0, 128, "Dark blue"},
+    {0, 128, 0, "Dark green"},
+    {0, 128, 128, "Dark cyan"},
+    {128, 0, 0, "Dark red"},
+    {128, 0, 128, "Dark magenta"},
+    {128, 128, 0, "Olive"},
+    {192, 192, 192, "Light grey"},
+    {128, 128, 128, "Dark grey"},
+    {0, 0, 255, "Blue"},
+    {0, 255, 0, "Green"},
+    {0, 255, 255, "Cyan"},
+    {255, 0, 0, "Red"},
+    {255, 0, 255, "Magenta"},
+    {255, 255, 0, "Yellow"},
+    {255, 255, 255, "White"},
+}};
+
+const Entry* entryAt(int index)
+{
+    return index >= 0 && index < swatchCount ? &entries[static_cast<size_t>(index)] : nullptr;
+}
+
+} // namespace
+
+QColor background()
+{
+    return QColor(49, 135, 215);
+}
+
+QColor paletteColour(int index)
+{
+    const Entry* e = entryAt(index);
+    return e ? QColor(e->r, e->g, e->b) : QColor();
+}
+
+QString paletteName(int index)
+{
+    const Entry* e = entryAt(index);
+    return e ? QString::fromLatin1(e->name) : QString();
+}
+
+void Pen::write()
+{
+    m_colour = m_remembered;
+    m_width = writingWidth;
+}
+
+void Pen::erase()
+{
+    // Only a writing pen has a colour worth coming back to; erasing twice must not make the
+    // background colour the one Write returns to, or the pupil would write invisibly.
+    if (!isErasing())
+        m_remembered = m_colour;
+    m_colour = background();
+    m_width = erasingWidth;
+}
+
+void Pen::pickSwatch(int index)
+{
+    const QColor c = paletteColour(index);
+    if (!c.isValid())
+        return;
+    m_colour = c;
+    m_remembered = c;
+    m_width = writingWidth;
+}
+
+void Pen::clear()
+{
+    if (isErasing())
+        m_colour = paletteColour(yellowIndex);
+    m_width = writingWidth;
+}
+
+} // namespace jotter
