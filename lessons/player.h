@@ -1,0 +1,45 @@
+#pragma once
+// The animation player that an animated page carries: the frame box Image2, the timer Timer1,
+// the media bar MMControl1 and the "Full Screen" label Label3, made on the page at their
+// places. The sequence on show lives in Module1 (smallstem, frameext, framecount, framenum),
+// shared by every animated page; the player keeps no copy of it.
+
+#include "mediabar.h"
+
+#include <QObject>
+#include <QString>
+
+class FrameBox;
+class QLabel;
+class QTimer;
+class QWidget;
+
+class Player : public QObject {
+    Q_OBJECT
+public:
+    explicit Player(QWidget& host);
+
+    // Selects a sequence and runs it from frame 0. The bar's buttons stay as they are.
+    void StartSequence(const QString& stem, const QString& ext, int count);
+    // Shows frame framenum. A frame that cannot be read leaves the last good one on show.
+    void ShowFrame();
+
+    void Timer1_Timer();
+    void StepForward();
+    void StepBack();
+    void Play();
+    void Pause();
+
+    // The design name of the frame file last asked for (empty before the first).
+    const QString& lastFrameFile() const { return m_lastFrameFile; }
+
+    FrameBox* Image2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    MediaBar* MMControl1 = nullptr;
+    QLabel* Label3 = nullptr;
+
+private:
+    void barClicked(MediaBar::Button button);
+
+    QString m_lastFrameFile;
+};
