@@ -27,8 +27,14 @@ void show()
 void close()
 {
     QPointer<notepad>& pad = current();
-    delete pad.data();
+    if (!pad)
+        return;
+    // Exit is clicked inside the Jotter itself, so it is hidden and forgotten now and the
+    // widget is destroyed once that click has been handled; the next show() builds a new one.
+    notepad* old = pad.data();
     pad = nullptr;
+    old->hide();
+    old->deleteLater();
 }
 
 notepad* instance()

@@ -34,6 +34,12 @@ const Entry* entryAt(int index)
 
 } // namespace
 
+int buttonState(Qt::MouseButtons buttons)
+{
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) + (buttons.testFlag(Qt::RightButton) ? 2 : 0)
+           + (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
 QColor background()
 {
     return QColor(49, 135, 215);

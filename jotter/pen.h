@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <qnamespace.h>
 #include <array>
 
 namespace jotter {
@@ -21,6 +22,11 @@ QColor background();
 QColor paletteColour(int index);
 // What a pupil hears or reads for a swatch, e.g. "Dark cyan".
 QString paletteName(int index);
+
+// Mouse buttons as the Jotter's mouse handlers receive them: 1 left, 2 right, 4 middle, added.
+int buttonState(Qt::MouseButtons buttons);
+// A moving mouse draws only with the left button held alone.
+constexpr bool drawsStroke(int state) { return state == 1; }
 
 class Pen {
 public:
