@@ -177,6 +177,11 @@ void intro0::Form_Load()
         connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
     }
 
+    // The pointer over any control is not over the bare background: only greyed entries,
+    // which let it through, count as background.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setAttribute(Qt::WA_NoMousePropagation, child->isEnabled());
+
     // Reading order for the keyboard: live entries top to bottom, the link, the exit button.
     setTabOrder(Label2[0], Label2[4]);
     setTabOrder(Label2[4], Label6);
