@@ -1,0 +1,86 @@
+#include "circles0.h"
+
+#include "fonts.h"
+#include "twips.h"
+
+#include <QLabel>
+
+namespace {
+
+struct Shape {
+    const char* sentence;
+    const char* stem;
+    int count;
+    const char* shows;
+};
+
+// The Circle sentence leaves five blanks between "is" and "r²" for the π label; the Sector
+// sentence ends in a blank before its formula.
+const Shape kShapes[LessonPage::shapeCount] = {
+    {"The area of a circle of radius r is     r\u00b2.", "circlesm\\circle", 58,
+     "A circle of radius r whose area is shown filling up."},
+    {"The area of a sector of angle A radians of a circle of radius r is ", "hexs3sm\\hexs3", 20,
+     "A sector of angle A cut from a circle of radius r."},
+    {"The area of the isosceles triangle formed by connecting the ends of a chord subtending an "
+     "angle of A radians to the centre of a circle of radius r is",
+     "tris3sm\\tris3", 35,
+     "The isosceles triangle formed by a chord and the two radii to its ends."},
+    {"The area of a segment made by a chord subtending an angle of A radians is equal to the area "
+     "of the corresponding sector minus the area of an isosceles triangle, which is",
+     "pents3sm\\pents3", 20,
+     "A segment: the sector with the triangle under its chord taken away."},
+};
+
+struct Formula {
+    const char* text;
+    QRect place; // twips: left, top, width, height
+};
+
+const Formula kFormulas[LessonPage::shapeCount] = {
+    {"p", {6240, 5520, 270, 525}},
+    {"\u00bdr\u00b2A", {5760, 6240, 990, 495}},
+    {"\u00bdr\u00b2sin(A).", {4800, 6510, 1905, 495}},
+    {"\u00bdr\u00b2A  -  \u00bdr\u00b2sin(A).", {7920, 6510, 3525, 495}},
+};
+
+} // namespace
+
+circles0::circles0(QWidget* parent)
+    : LessonPage({QStringLiteral("Circles"), QStringLiteral("circles"),
+                  {QStringLiteral("Circle"), QStringLiteral("Sector"), QStringLiteral("Triangle"),
+                   QStringLiteral("Segment")},
+                  2055, 2895, 5520, 1935},
+                 parent)
+{
+    for (int i = 0; i < shapeCount; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Label4_%1").arg(i));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setPalette(Label1->palette());
+        label->setText(QString::fromUtf8(kFormulas[i].text));
+        label->setFont(fonts::design(QStringLiteral("Tahoma"), 20.25));
+        const QRect& r = kFormulas[i].place;
+        pageprops::setGeometry(*label, r.x(), r.y(), r.width(), r.height());
+        label->hide();
+        Label4[i] = label;
+    }
+    // π: the Symbol face draws "p" as the Greek letter; without that face the letter itself.
+    if (fonts::hasSymbolFont()) {
+        Label4[0]->setFont(fonts::design(QStringLiteral("Symbol"), 24));
+    } else {
+        Label4[0]->setText(QStringLiteral("\u03c0"));
+        Label4[0]->setFont(fonts::design(QStringLiteral("Times New Roman"), 24));
+    }
+    Form_Load();
+}
+
+void circles0::Option1_Click(int index)
+{
+    for (QLabel* label : Label4)
+        label->hide();
+    const Shape& shape = kShapes[index];
+    startShape(QString::fromUtf8(shape.sentence), QString::fromLatin1(shape.stem),
+               QStringLiteral(".jpg"), shape.count, QString::fromUtf8(shape.shows));
+    Label4[index]->show();
+}

@@ -1,0 +1,152 @@
+#include "lessonpage.h"
+
+#include "draws.h"
+#include "fonts.h"
+#include "framebox.h"
+#include "jotter.h"
+#include "labelbutton.h"
+#include "module1.h"
+#include "navigation.h"
+#include "picturebutton.h"
+#include "player.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const QColor kYellow{255, 255, 0};
+const QColor kLinkBack{0, 0, 255};
+constexpr int kOptionLeft = 1800;
+constexpr int kOptionTops[LessonPage::shapeCount] = {840, 1440, 2040, 2640};
+constexpr int kOptionHeight = 495;
+
+void setTextColour(QWidget& w, const QColor& colour)
+{
+    QPalette pal = w.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::WindowText, colour);
+    w.setPalette(pal);
+}
+
+} // namespace
+
+LessonPage::LessonPage(const Design& design, QWidget* parent)
+    : Page(parent)
+    , m_problemPage(design.problemPage)
+{
+    setWindowTitle(design.caption);
+
+    // The frame goes first so that it lies beneath the option buttons it surrounds.
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    pageprops::setGeometry(*Frame1, 1440, 480, design.frameWidth, 3015);
+
+    m_options = new QButtonGroup(this);
+    for (int i = 0; i < shapeCount; ++i) {
+        auto* option = new QRadioButton(design.shapes.value(i), this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        option->setFont(fonts::design(QStringLiteral("Tahoma"), 15.75, true));
+        setTextColour(*option, kYellow);
+        pageprops::setGeometry(*option, kOptionLeft, kOptionTops[i], design.optionWidth,
+                               kOptionHeight);
+        m_options->addButton(option, i);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
+        Option1[i] = option;
+    }
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(fonts::design(QStringLiteral("Tahoma"), 20.25));
+    setTextColour(*Label1, kYellow);
+    pageprops::setGeometry(*Label1, 240, design.sentenceTop, 11415, design.sentenceHeight);
+
+    Label15 = new LabelButton(QStringLiteral("Problems Page"), this);
+    Label15->setObjectName(QStringLiteral("Label15"));
+    Label15->setFont(fonts::design(QStringLiteral("Tahoma"), 18, true));
+    Label15->setOpaque(true);
+    Label15->setFillColour(kLinkBack);
+    Label15->setTextColour(kYellow);
+    Label15->setBorder(true);
+    Label15->setAlignment(Qt::AlignCenter);
+    pageprops::setGeometry(*Label15, 4440, 7920, 3315, 495);
+    connect(Label15, &QAbstractButton::clicked, this, &LessonPage::Label15_Click);
+
+    // Its face, place and size come from the page preparation in Form_Load.
+    cmdexit = new PictureButton(this);
+    cmdexit->setObjectName(QStringLiteral("cmdexit"));
+    cmdexit->setAccessibleName(QStringLiteral("Exit"));
+    cmdexit->setToolTip(QStringLiteral("Exit"));
+    connect(cmdexit, &QAbstractButton::clicked, this, &LessonPage::cmdexit_Click);
+
+    m_player = new Player(*this);
+    Image2 = m_player->Image2;
+    Timer1 = m_player->Timer1;
+    MMControl1 = m_player->MMControl1;
+    Label3 = m_player->Label3;
+
+    // Shapes first, then the link, then the media bar.
+    QWidget* chain[] = {Option1[0], Option1[1], Option1[2], Option1[3], Label15,
+                        MMControl1->button(MediaBar::Play), MMControl1->button(MediaBar::Pause),
+                        MMControl1->button(MediaBar::Back), MMControl1->button(MediaBar::Next),
+                        cmdexit};
+    for (std::size_t k = 1; k < std::size(chain); ++k)
+        setTabOrder(chain[k - 1], chain[k]);
+}
+
+void LessonPage::Form_Load()
+{
+    Module1::PrepareForm(*this);
+    const QColor back = pageprops::backColor(*this);
+    for (QRadioButton* option : Option1)
+        pageprops::setBackColor(*option, back);
+    pageprops::setBackColor(*Frame1, back);
+    Module1::framenum = 0;
+
+    const draws::Source draw = draws::seedFromClock();
+    // A draw is below one; the clamp only guards against a source that strays.
+    const int index = std::clamp(static_cast<int>(4 * draw()), 0, shapeCount - 1);
+    Option1[index]->setChecked(true);
+}
+
+void LessonPage::Label15_Click()
+{
+    navigation::show(m_problemPage);
+    unload();
+}
+
+void LessonPage::cmdexit_Click()
+{
+    jotter::close();
+    navigation::show(QStringLiteral("intro0"));
+    unload();
+}
+
+void LessonPage::Timer1_Timer()
+{
+    m_player->Timer1_Timer();
+}
+
+int LessonPage::selectedShape() const
+{
+    return m_options->checkedId();
+}
+
+void LessonPage::startShape(const QString& sentence, const QString& stem, const QString& ext,
+                            int count, const QString& animationDescription)
+{
+    Label1->setText(sentence);
+    Image2->setAccessibleDescription(animationDescription);
+    m_player->StartSequence(stem, ext, count);
+}

@@ -1,0 +1,329 @@
+#include "circles0.h"
+#include "draws.h"
+#include "fixtureframes.h"
+#include "folding0.h"
+#include "fonts.h"
+#include "framebox.h"
+#include "jotter.h"
+#include "labelbutton.h"
+#include "mediabar.h"
+#include "module1.h"
+#include "navigation.h"
+#include "picturebutton.h"
+#include "player.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+struct Sequence {
+    const char* folder;
+    const char* stem;
+    const char* ext;
+    int count;
+};
+
+// Tags 1 to 4 for the Circles shapes, 5 to 8 for the surfaces.
+const Sequence kSequences[] = {
+    {"circlesm", "circle", ".jpg", 58}, {"hexs3sm", "hexs3", ".jpg", 20},
+    {"tris3sm", "tris3", ".jpg", 35},   {"pents3sm", "pents3", ".jpg", 20},
+    {"cylindsm", "cylind", ".gif", 100}, {"torusssm", "toruss", ".jpg", 50},
+    {"mobiussm", "bstr00", ".jpg", 100}, {"bonen2sm", "bonene", ".jpg", 50},
+};
+
+const QString kSentences[] = {
+    QStringLiteral("The area of a circle of radius r is     r\u00b2."),
+    QStringLiteral("The area of a sector of angle A radians of a circle of radius r is "),
+    QStringLiteral("The area of the isosceles triangle formed by connecting the ends of a chord "
+                   "subtending an angle of A radians to the centre of a circle of radius r is"),
+    QStringLiteral("The area of a segment made by a chord subtending an angle of A radians is equal "
+                   "to the area of the corresponding sector minus the area of an isosceles "
+                   "triangle, which is"),
+    QStringLiteral("An open-ended cylinder can be constructed from a rectangle. If the rectangle is "
+                   "folded around until two opposite edges meet the result will be an open-ended "
+                   "cylinder. The area of the open-ended cylinder is the same as the area of the "
+                   "rectangle."),
+    QStringLiteral("By folding a rectangle around until two opposite edges meet we can make an "
+                   "open-ended cylinder. If the cylinder is then folded until its two open ends "
+                   "meet the resulting shape is known as a torus."),
+    QStringLiteral("A m\u00f6bius strip can be constructed from a rectangle. If the rectangle is "
+                   "given a 180\u00b0 twist before being folded around until two opposite edges "
+                   "meet, a m\u00f6bius strip is produced. By twisting the rectangle, before "
+                   "joining its edges, both sides of the rectangle become joined, so the m\u00f6bius "
+                   "strip has just one face with twice the area of the rectangle. It also has just "
+                   "one edge which is twice the length of the corresponding edge of the rectangle."),
+    QStringLiteral("If we take a circle and remove a sector from it, then pull the two edges of the "
+                   "missing sector together, we can construct an open-ended cone. The area of the "
+                   "open-ended cone is the same as that of the circle minus the sector that has "
+                   "been removed."),
+};
+
+const QString kFormulas[] = {
+    QStringLiteral("p"), QStringLiteral("\u00bdr\u00b2A"), QStringLiteral("\u00bdr\u00b2sin(A)."),
+    QStringLiteral("\u00bdr\u00b2A  -  \u00bdr\u00b2sin(A)."),
+};
+
+QString firstFile(int sequence)
+{
+    const Sequence& s = kSequences[sequence];
+    return QString::fromLatin1(s.folder) + QLatin1Char('\\') + QLatin1String(s.stem)
+        + QStringLiteral("00") + QLatin1String(s.ext);
+}
+
+std::unique_ptr<LessonPage> makePage(bool folding)
+{
+    if (folding)
+        return std::make_unique<folding0>();
+    return std::make_unique<circles0>();
+}
+
+int checkedCount(const LessonPage& page)
+{
+    int n = 0;
+    for (QRadioButton* option : page.Option1)
+        n += option->isChecked() ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestLessonPages : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FixtureFrames> m_frames;
+    QStringList m_opened;
+
+    void useDraw(double r)
+    {
+        draws::setSeedFactory([r] { return draws::fixed({r}); });
+    }
+
+    static QPair<int, int> shown(const LessonPage& page) { return shownFrame(page.Image2->frame()); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        fonts::registerDesignFonts();
+        m_frames = std::make_unique<FixtureFrames>();
+        for (int k = 0; k < int(std::size(kSequences)); ++k) {
+            const Sequence& s = kSequences[k];
+            m_frames->write(QLatin1String(s.folder), QLatin1String(s.stem), QLatin1String(s.ext),
+                            s.count, k + 1);
+        }
+        for (const char* name : {"circles", "folding", "intro0"}) {
+            const QString page = QLatin1String(name);
+            navigation::registerPage(page, [this, page] {
+                m_opened << page;
+                return new Page;
+            });
+        }
+    }
+
+    void cleanupTestCase()
+    {
+        draws::setSeedFactory({});
+        m_frames.reset();
+    }
+
+    void init()
+    {
+        Module1::reset();
+        m_opened.clear();
+        useDraw(0.0);
+    }
+
+    void cleanup()
+    {
+        jotter::close();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<Page*>(w))
+                w->deleteLater();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void opening_data()
+    {
+        QTest::addColumn<bool>("folding");
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<double>("pointSize");
+        QTest::newRow("circles, 0.0: circle") << false << 0.0 << 0 << 20.25;
+        QTest::newRow("circles, 0.25: sector") << false << 0.25 << 1 << 20.25;
+        QTest::newRow("circles, 0.6: triangle") << false << 0.6 << 2 << 20.25;
+        QTest::newRow("circles, 0.99: segment") << false << 0.99 << 3 << 20.25;
+        QTest::newRow("folding, 0.1: cylinder") << true << 0.1 << 0 << 20.0;
+        QTest::newRow("folding, 0.49: torus") << true << 0.49 << 1 << 20.0;
+        QTest::newRow("folding, 0.6: moebius") << true << 0.6 << 2 << 18.0;
+        QTest::newRow("folding, 0.75: cone") << true << 0.75 << 3 << 20.0;
+    }
+    void opening()
+    {
+        QFETCH(bool, folding);
+        QFETCH(double, draw);
+        QFETCH(int, shape);
+        QFETCH(double, pointSize);
+        useDraw(draw);
+        Module1::framenum = 33; // left by an earlier page
+        const auto page = makePage(folding);
+        const int sequence = shape + (folding ? 4 : 0);
+
+        QCOMPARE(page->windowTitle(), folding ? QStringLiteral("Paper Folding") : QStringLiteral("Circles"));
+        QCOMPARE(checkedCount(*page), 1);
+        QVERIFY(page->Option1[shape]->isChecked());
+        QCOMPARE(page->selectedShape(), shape);
+        QCOMPARE(page->Label1->text(), kSentences[sequence]);
+        QCOMPARE(page->Label1->font().pointSizeF(), pointSize);
+        if (!folding) {
+            auto* circles = static_cast<circles0*>(page.get());
+            for (int i = 0; i < LessonPage::shapeCount; ++i)
+                QCOMPARE(circles->Label4[i]->isVisibleTo(page.get()), i == shape);
+        }
+        QCOMPARE(Module1::framenum, 0);
+        QCOMPARE(page->player().lastFrameFile(), firstFile(sequence));
+        QCOMPARE(shown(*page), qMakePair(0, sequence + 1));
+        QVERIFY(page->Timer1->isActive());
+        page->Timer1_Timer();
+        QCOMPARE(shown(*page), qMakePair(1, sequence + 1));
+        QVERIFY(!page->Image2->accessibleDescription().isEmpty());
+    }
+
+    void pickingAShapeRestartsItsAnimation_data()
+    {
+        QTest::addColumn<bool>("folding");
+        QTest::addColumn<QList<int>>("picks");
+        QTest::newRow("triangle after circle") << false << QList<int>{2};
+        QTest::newRow("circle, segment, sector") << false << QList<int>{3, 1};
+        QTest::newRow("cylinder, cone") << true << QList<int>{3};
+        QTest::newRow("cylinder, torus, moebius, cylinder") << true << QList<int>{1, 2, 0};
+    }
+    void pickingAShapeRestartsItsAnimation()
+    {
+        QFETCH(bool, folding);
+        QFETCH(QList<int>, picks);
+        useDraw(0.0);
+        const auto page = makePage(folding);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+        QString lastDescription = page->Image2->accessibleDescription();
+        for (int shape : picks) {
+            for (int k = 0; k < 7; ++k)
+                page->Timer1_Timer();
+            QTest::mouseClick(page->Option1[shape], Qt::LeftButton, {}, QPoint(10, 15));
+            const int sequence = shape + (folding ? 4 : 0);
+            QVERIFY(page->Option1[shape]->isChecked());
+            QCOMPARE(checkedCount(*page), 1);
+            QCOMPARE(page->Label1->text(), kSentences[sequence]);
+            QCOMPARE(Module1::framenum, 0);
+            QCOMPARE(page->player().lastFrameFile(), firstFile(sequence));
+            QCOMPARE(shown(*page), qMakePair(0, sequence + 1));
+            QVERIFY(page->Timer1->isActive());
+            QVERIFY(page->Image2->accessibleDescription() != lastDescription);
+            lastDescription = page->Image2->accessibleDescription();
+            if (folding) {
+                QCOMPARE(page->Label1->font().pointSizeF(), shape == 2 ? 18.0 : 20.0);
+            } else {
+                auto* circles = static_cast<circles0*>(page.get());
+                for (int i = 0; i < LessonPage::shapeCount; ++i)
+                    QCOMPARE(circles->Label4[i]->isVisible(), i == shape);
+                QCOMPARE(circles->Label4[shape]->text(),
+                         shape == 0 && !fonts::hasSymbolFont() ? QStringLiteral("\u03c0")
+                                                               : kFormulas[shape]);
+            }
+        }
+    }
+
+    void piIsDrawnAsTheGreekLetter()
+    {
+        circles0 page;
+        QLabel* pi = page.Label4[0];
+        if (fonts::hasSymbolFont()) {
+            QCOMPARE(pi->text(), QStringLiteral("p"));
+            QCOMPARE(QFontInfo(pi->font()).family(), QStringLiteral("Symbol"));
+        } else {
+            QCOMPARE(pi->text(), QStringLiteral("\u03c0"));
+        }
+        QCOMPARE(pi->font().pointSizeF(), 24.0);
+    }
+
+    void pageColoursAreTakenAtLoad()
+    {
+        folding0 page;
+        const QColor back(40, 66, 156);
+        QCOMPARE(pageprops::backColor(page), back);
+        for (QRadioButton* option : page.Option1)
+            QCOMPARE(pageprops::backColor(*option), back);
+        QCOMPARE(pageprops::backColor(*page.Frame1), back);
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<bool>("folding");
+        QTest::addColumn<bool>("exit");
+        QTest::addColumn<bool>("keyboard");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("circles, problems") << false << false << false << "circles";
+        QTest::newRow("circles, problems by keyboard") << false << false << true << "circles";
+        QTest::newRow("circles, exit") << false << true << false << "intro0";
+        QTest::newRow("folding, problems") << true << false << false << "folding";
+        QTest::newRow("folding, problems by keyboard") << true << false << true << "folding";
+        QTest::newRow("folding, exit") << true << true << false << "intro0";
+    }
+    void leaving()
+    {
+        QFETCH(bool, folding);
+        QFETCH(bool, exit);
+        QFETCH(bool, keyboard);
+        QFETCH(QString, opened);
+        jotter::show();
+        QVERIFY(jotter::instance());
+        QPointer<LessonPage> page = makePage(folding).release();
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page.data()));
+        if (exit) {
+            QTest::mouseClick(page->cmdexit, Qt::LeftButton);
+        } else if (keyboard) {
+            page->activateWindow();
+            page->Label15->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(page->Label15, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(page->Label15, Qt::LeftButton);
+        }
+        QCOMPARE(m_opened, QStringList{opened});
+        QVERIFY(page);
+        QVERIFY(!page->isVisible());
+        QVERIFY(page->isUnloading());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!page);
+        // Only the exit button closes the Jotter; the problems page leaves it open.
+        QCOMPARE(jotter::instance() == nullptr, exit);
+    }
+
+    void controlsArePresentedToThePupil()
+    {
+        circles0 page;
+        QCOMPARE(page.cmdexit->accessibleName(), QStringLiteral("Exit"));
+        QCOMPARE(page.cmdexit->toolTip(), QStringLiteral("Exit"));
+        // Controls with visible text are read out by that text.
+        QVERIFY(page.Label15->accessibleName().isEmpty());
+        QCOMPARE(page.Label15->text(), QStringLiteral("Problems Page"));
+        QCOMPARE(page.Label15->focusPolicy(), Qt::StrongFocus);
+        const QStringList captions{"Circle", "Sector", "Triangle", "Segment"};
+        for (int i = 0; i < LessonPage::shapeCount; ++i) {
+            QVERIFY(page.Option1[i]->accessibleName().isEmpty());
+            QCOMPARE(page.Option1[i]->text(), captions[i]);
+            QCOMPARE(page.Option1[i]->objectName(), QStringLiteral("Option1_%1").arg(i));
+        }
+        QVERIFY(!page.Label3->isEnabled());
+        QCOMPARE(page.findChild<PictureButton*>(QStringLiteral("cmdexit")), page.cmdexit);
+        QCOMPARE(page.findChild<MediaBar*>(QStringLiteral("MMControl1")), page.MMControl1);
+    }
+};
+
+QTEST_MAIN(TestLessonPages)
+#include "tst_lessonpages.moc"
