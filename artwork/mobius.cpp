@@ -1,0 +1,62 @@
+// A strip given a half twist before its ends (in red) are joined: a Möbius strip. The two
+// faces of the paper have two colours; once joined, each colour runs into the other at
+// the join, because the strip has only one face. Then it opens and untwists again.
+
+#include "canvas.h"
+#include "folds.h"
+#include "sequences.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace art {
+namespace {
+
+constexpr double ringRadius = 1.35;
+constexpr double length = 2 * pi * ringRadius;
+constexpr double height = 1.0;
+
+// u runs along the strip, v across it; the strip stands on its long edge.
+Surface twistedBand(double twist, double bend)
+{
+    return [=](double u, double v) {
+        const double s = (u - 0.5) * length;
+        const AxisPoint axis = bentAxis(s, length, bend);
+        const double turn = twist * (u - 0.5);
+        const Vec3 across = Vec3{0, 1, 0} * std::cos(turn) + axis.normal * std::sin(turn);
+        return axis.point + across * ((v - 0.5) * height);
+    };
+}
+
+QImage drawFrame(int frame, int count)
+{
+    const double twisted = ramp(frame, 6, 28) * (1 - ramp(frame, 88, 97));
+    const double bent = ramp(frame, 30, 62) * (1 - ramp(frame, 74, 87));
+    Scene scene;
+    PaperStyle paper;
+    paper.uEdges = colour::seam;
+    paper.highlightWidth = 3.5;
+    paper.gridEvery = 6;
+    scene.addSurface(twistedBand(pi * twisted, 2 * pi * bent), 120, 6, paper);
+
+    const double sway = std::sin(2 * pi * frame / count);
+    const Vec3 target{0, 0, ringRadius * bent};
+    const Camera camera = Camera::orbit(target, 11, degrees(15) + degrees(14) * sway,
+                                        degrees(34), lerp(660, 1150, bent), {324, 250});
+    QImage image = newFrame();
+    QPainter p(&image);
+    scene.render(p, camera);
+    return image;
+}
+
+} // namespace
+
+Sequence mobiusSequence()
+{
+    Sequence s{QStringLiteral("mobiussm"), QStringLiteral("bstr00"), QStringLiteral(".jpg"), 100, {}};
+    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    return s;
+}
+
+} // namespace art

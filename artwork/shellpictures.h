@@ -1,0 +1,22 @@
+#pragma once
+// The shell's pictures: button faces, the logo, the menu background, the desktop icons
+// and the title animation.
+
+#include <QImage>
+#include <QString>
+
+namespace art {
+
+// Button face of 238 by 66 pixels: an icon and the word saying what the button does.
+enum class ButtonIcon { Exit, Next, Answer, Check, Jotter };
+QImage buttonFace(ButtonIcon icon, const QString& word);
+
+// The program's emblem (a paper cone inside a circle) filling a square of `size` pixels
+// on a transparent ground.
+QImage emblem(int size);
+QImage logo();            // 200 by 278
+QImage menuBackground();  // 800 by 600
+
+bool drawShellPictures(const QString& outDir, const QString& sheetsDir);
+
+} // namespace art

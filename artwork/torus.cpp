@@ -1,0 +1,63 @@
+// A rectangle rolled into a cylinder (its long edges, in red, meet), whose two open ends
+// (in yellow) are then bent round to meet: a torus. Then it opens up again.
+
+#include "canvas.h"
+#include "folds.h"
+#include "sequences.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace art {
+namespace {
+
+constexpr double tubeRadius = 0.55;
+constexpr double ringRadius = 1.5;
+constexpr double across = 2 * pi * tubeRadius;  // becomes the tube's circumference
+constexpr double along = 2 * pi * ringRadius;   // becomes the ring's circumference
+
+Surface torusFold(double roll, double bend)
+{
+    return [=](double u, double v) {
+        const double w = (u - 0.5) * across;
+        const AxisPoint axis = bentAxis((v - 0.5) * along, along, bend);
+        if (roll < 1e-6)
+            return axis.point + axis.normal * w;
+        const double r = across / roll;
+        return axis.point + axis.normal * (r * std::sin(w / r)) + Vec3{0, r * (1 - std::cos(w / r)), 0};
+    };
+}
+
+QImage drawFrame(int frame, int count)
+{
+    const double rolled = ramp(frame, 3, 17) * (1 - ramp(frame, 42, 48));
+    const double bent = ramp(frame, 18, 32) * (1 - ramp(frame, 35, 41));
+    Scene scene;
+    PaperStyle paper;
+    paper.uEdges = colour::seam;
+    paper.vEdges = QColor(255, 235, 80);
+    paper.highlightWidth = 4;
+    paper.gridEvery = 4;
+    scene.addSurface(torusFold(2 * pi * rolled, 2 * pi * bent), 32, 72, paper);
+
+    const double sway = std::sin(2 * pi * frame / count);
+    const Vec3 target{0, tubeRadius * rolled, ringRadius * bent};
+    const Camera camera = Camera::orbit(target, 12, degrees(20) + degrees(10) * sway,
+                                        degrees(38), lerp(640, 1000, bent), {324, 250});
+    QImage image = newFrame();
+    QPainter p(&image);
+    scene.render(p, camera);
+    return image;
+}
+
+} // namespace
+
+Sequence torusSequence()
+{
+    Sequence s{QStringLiteral("torusssm"), QStringLiteral("toruss"), QStringLiteral(".jpg"), 50, {}};
+    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    return s;
+}
+
+} // namespace art
