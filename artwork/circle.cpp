@@ -110,8 +110,8 @@ QImage drawFrame(int frame)
     const double cuts = ramp(frame, 13, 17) * (1 - ramp(frame, 50, 54));
     const double move = ramp(frame, 18, 31) * (1 - ramp(frame, 42, 51));
 
-    // The circle itself stays as a faint outline while its pieces are away.
-    p.setPen(QPen(colour::chalk, 3));
+    // The circle itself fades to a faint outline while its pieces are away.
+    p.setPen(QPen(QColor(245, 245, 235, int(255 * (1 - 0.8 * move))), 3));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(discCentre, radius, radius);
 

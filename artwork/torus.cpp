@@ -31,8 +31,8 @@ Surface torusFold(double roll, double bend)
 
 QImage drawFrame(int frame, int count)
 {
-    const double rolled = ramp(frame, 3, 17) * (1 - ramp(frame, 42, 48));
-    const double bent = ramp(frame, 18, 32) * (1 - ramp(frame, 35, 41));
+    const double rolled = ramp(frame, 2, 14) * (1 - ramp(frame, 40, 49));
+    const double bent = ramp(frame, 15, 28) * (1 - ramp(frame, 31, 40));
     Scene scene;
     PaperStyle paper;
     paper.uEdges = colour::seam;
