@@ -1,0 +1,202 @@
+#include "problempage.h"
+
+#include "answer.h"
+#include "draws.h"
+#include "fonts.h"
+#include "framebox.h"
+#include "generators.h"
+#include "jotter.h"
+#include "mediabar.h"
+#include "module1.h"
+#include "navigation.h"
+#include "picturebutton.h"
+#include "player.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+const QColor kYellow{255, 255, 0};
+const QString kTahoma = QStringLiteral("Tahoma");
+
+void paintYellow(QWidget& w)
+{
+    QPalette pal = w.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::WindowText, kYellow);
+    w.setPalette(pal);
+}
+
+// What a pupil who cannot see the animation is told it shows.
+QString animationDescription(const QString& stem)
+{
+    struct Entry {
+        const char* stem;
+        const char* shows;
+    };
+    static const Entry kShapes[] = {
+        {"circlesm\\circle", "a circle and its radius"},
+        {"tris3sm\\tris3", "an isosceles triangle at the centre of a circle"},
+        {"hexs3sm\\hexs3", "a regular hexagon inscribed in a circle"},
+        {"cylindsm\\cylind", "a rectangle rolled into an open-ended cylinder"},
+        {"torusssm\\toruss", "a rectangle folded into a torus"},
+        {"mobiussm\\bstr00", "a rectangle joined into a mobius strip"},
+        {"bonen2sm\\bonene", "a disc with a sector removed folded into a cone"},
+    };
+    for (const Entry& e : kShapes)
+        if (stem == QLatin1String(e.stem))
+            return QStringLiteral("Animation of ") + QLatin1String(e.shows);
+    return QStringLiteral("Animation of the shape in the question");
+}
+
+} // namespace
+
+ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Generator generate)
+    : m_generate(generate)
+{
+    setWindowTitle(caption);
+
+    // Created in tab order, so that the focus chain follows it; with the buttons out of the
+    // tab order the answer box is the first place the keyboard goes.
+    cmdcheckit = makeButton("cmdcheckit", QStringLiteral("Check my answer"));
+    cmdgo = makeButton("cmdgo", QStringLiteral("Next problem"));
+    cmdexit = makeButton("cmdexit", QStringLiteral("Exit"));
+    cmdsoln = makeButton("cmdsoln", QStringLiteral("Show the answer"));
+    cmdjotter = makeButton("cmdjotter", QStringLiteral("Open the Jotter"));
+
+    Label1 = makeLabel("Label1", QString(), questionPointSize);
+    Label1->setWordWrap(true);
+    pageprops::setGeometry(*Label1, 360, 4680, 7215, 2895);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Your answer"));
+    Text1->setFont(fonts::design(kTahoma, 24));
+    pageprops::setGeometry(*Text1, 7920, 4800, 1695, 735);
+    Text1->installEventFilter(this);
+
+    Label4 = makeLabel("Label4", QString(), 36);
+    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    pageprops::setGeometry(*Label4, 2760, 7560, 6495, 1095);
+    Label4->hide();
+
+    m_player = new Player(*this);
+    Image2 = m_player->Image2;
+    Timer1 = m_player->Timer1;
+    MMControl1 = m_player->MMControl1;
+    Label3 = m_player->Label3;
+
+    Label2 = makeLabel("Label2",
+                       QStringLiteral("Your answer should be correct to two decimal places. "
+                                      "Approximate pi as 3.14159."),
+                       20.25);
+    Label2->setWordWrap(true);
+    pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
+
+    connect(cmdcheckit, &QPushButton::clicked, this, &ProblemPage::cmdcheckit_Click);
+    connect(cmdgo, &QPushButton::clicked, this, &ProblemPage::cmdgo_Click);
+    connect(cmdexit, &QPushButton::clicked, this, &ProblemPage::cmdexit_Click);
+    connect(cmdsoln, &QPushButton::clicked, this, &ProblemPage::cmdsoln_Click);
+    connect(cmdjotter, &QPushButton::clicked, this, &ProblemPage::cmdjotter_Click);
+
+    Form_Load();
+}
+
+PictureButton* ProblemPage::makeButton(const char* name, const QString& what)
+{
+    auto* button = new PictureButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(what);
+    button->setToolTip(what);
+    return button;
+}
+
+QLabel* ProblemPage::makeLabel(const char* name, const QString& text, double pointSize)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(fonts::design(kTahoma, pointSize));
+    paintYellow(*label);
+    return label;
+}
+
+void ProblemPage::Form_Load()
+{
+    Module1::PrepareForm(*this);
+    Module1::framenum = 0;
+    calculate();
+}
+
+void ProblemPage::calculate()
+{
+    Label4->setText(QString());
+    Text1->clear();
+    const problems::Problem p = m_generate(draws::seedFromClock(), Module1::lastproblem);
+    Module1::lastproblem = p.type;
+    m_player->StartSequence(p.frames.stem, p.frames.ext, p.frames.count);
+    Image2->setAccessibleDescription(animationDescription(p.frames.stem));
+    Label1->setText(p.question);
+    Module1::answer = p.answer;
+}
+
+void ProblemPage::cmdgo_Click()
+{
+    Timer1->stop();
+    calculate();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void ProblemPage::cmdcheckit_Click()
+{
+    Label4->setText(problems::verdict(Text1->text(), Module1::answer));
+    Label4->show();
+}
+
+void ProblemPage::Text1_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        cmdcheckit_Click();
+}
+
+void ProblemPage::cmdsoln_Click()
+{
+    Label4->setText(problems::formatAnswer(Module1::answer));
+    Label4->show();
+}
+
+void ProblemPage::cmdjotter_Click()
+{
+    jotter::show();
+}
+
+void ProblemPage::cmdexit_Click()
+{
+    jotter::close();
+    navigation::show(QStringLiteral("intro0"));
+    unload();
+}
+
+bool ProblemPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            Text1_KeyPress(13);
+    }
+    // The key goes on to the answer box as typed: nothing is filtered out.
+    return Page::eventFilter(watched, event);
+}
+
+circles::circles()
+    : ProblemPage(QStringLiteral("Circles"), 24, &problems::makeCirclesProblem)
+{
+}
+
+folding::folding()
+    : ProblemPage(QStringLiteral("Paper Folding"), 20.25, &problems::makeFoldingProblem)
+{
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The problem page that both modules share: a question with its animation, a box for the
+// pupil's answer, and buttons to check it, show the answer, open the Jotter, make the next
+// problem and leave. The two pages differ only in caption, question size and generator.
+
+#include "page.h"
+#include "problem.h"
+
+class FrameBox;
+class MediaBar;
+class PictureButton;
+class Player;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+class ProblemPage : public Page {
+    Q_OBJECT
+public:
+    // The module's question generator: from the draws and the previous type to a problem.
+    using Generator = problems::Problem (*)(const problems::Draw& draw, int lastproblem);
+
+    // Handlers, named after their controls and events.
+    void Form_Load();
+    void cmdgo_Click();
+    void cmdcheckit_Click();
+    void Text1_KeyPress(int keyAscii);
+    void cmdsoln_Click();
+    void cmdjotter_Click();
+    void cmdexit_Click();
+
+    // Makes the next problem and puts it on the page.
+    void calculate();
+
+    Player& player() const { return *m_player; }
+
+    // Controls, in their tab order.
+    PictureButton* cmdcheckit = nullptr;
+    PictureButton* cmdgo = nullptr;
+    PictureButton* cmdexit = nullptr;
+    PictureButton* cmdsoln = nullptr;
+    PictureButton* cmdjotter = nullptr;
+    QLabel* Label1 = nullptr;   // the question
+    QLineEdit* Text1 = nullptr; // the pupil's answer
+    QLabel* Label4 = nullptr;   // the verdict or the shown answer
+    MediaBar* MMControl1 = nullptr;
+    QLabel* Label3 = nullptr;   // "Full Screen", never enabled
+    QLabel* Label2 = nullptr;   // the instruction
+    FrameBox* Image2 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+protected:
+    // Builds the page and runs its load handler, which makes the first problem.
+    ProblemPage(const QString& caption, double questionPointSize, Generator generate);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    PictureButton* makeButton(const char* name, const QString& what);
+    QLabel* makeLabel(const char* name, const QString& text, double pointSize);
+
+    Generator m_generate = nullptr;
+    Player* m_player = nullptr;
+};
+
+// The Circles problem page.
+class circles : public ProblemPage {
+    Q_OBJECT
+public:
+    circles();
+};
+
+// The Paper Folding problem page.
+class folding : public ProblemPage {
+    Q_OBJECT
+public:
+    folding();
+};
