@@ -148,20 +148,22 @@ void PicturesTest::sequence()
     QVERIFY2(!QFile::exists(name(count)), qPrintable(name(count)));
 
     // Consecutive frames differ, or the animation would seem to stall.
-    double largestStep = 0;
+    std::vector<double> steps;
     for (int k = 0; k + 1 < count; ++k) {
-        const double step = meanDifference(frames[k], frames[k + 1]);
-        QVERIFY2(step > 0.05, qPrintable(QStringLiteral("frames %1 and %2 are alike (%3)")
-                                              .arg(k).arg(k + 1).arg(step)));
-        largestStep = std::max(largestStep, step);
+        steps.push_back(meanDifference(frames[k], frames[k + 1]));
+        QVERIFY2(steps.back() > 0.05, qPrintable(QStringLiteral("frames %1 and %2 are alike (%3)")
+                                                     .arg(k).arg(k + 1).arg(steps.back())));
     }
-    // The step from the last frame back to the first is no bigger than the steps inside the
-    // sequence: the loop closes without a visible jump.
+    // The step from the last frame back to the first is no bigger than the ordinary steps
+    // inside the sequence (its larger ones, leaving out the few largest, where a stray
+    // frame would hide the jump it makes): the loop closes without a visible jump.
+    std::sort(steps.begin(), steps.end());
+    const double ordinaryStep = steps[steps.size() * 4 / 5];
     const double loopStep = meanDifference(frames.back(), frames.front());
-    qInfo("%s: last to first %.2f, largest step %.2f", qPrintable(folder), loopStep, largestStep);
-    QVERIFY2(loopStep <= 1.25 * largestStep,
-             qPrintable(QStringLiteral("last to first %1, largest step %2")
-                            .arg(loopStep).arg(largestStep)));
+    qInfo("%s: last to first %.2f, ordinary step %.2f", qPrintable(folder), loopStep, ordinaryStep);
+    QVERIFY2(loopStep <= 1.25 * ordinaryStep,
+             qPrintable(QStringLiteral("last to first %1, ordinary step %2")
+                            .arg(loopStep).arg(ordinaryStep)));
 }
 
 QTEST_GUILESS_MAIN(PicturesTest)
