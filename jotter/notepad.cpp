@@ -293,6 +293,12 @@ void notepad::resizeEvent(QResizeEvent* event)
 
 void notepad::mousePressEvent(QMouseEvent* event)
 {
+    // A press that a bar or swatch let through is not a press on the surface.
+    if (childAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    m_dragOnSurface = true;
     const QPointF t = event->position() * twips::perPixel;
     Form_MouseDown(buttonState(event->buttons()), 0, t.x(), t.y());
     event->accept();
@@ -300,8 +306,21 @@ void notepad::mousePressEvent(QMouseEvent* event)
 
 void notepad::mouseMoveEvent(QMouseEvent* event)
 {
+    // A drag belongs to where it began: one begun on a bar never draws, even when the
+    // pointer then runs over the surface.
+    if (!m_dragOnSurface) {
+        event->ignore();
+        return;
+    }
     const QPointF t = event->position() * twips::perPixel;
     Form_MouseMove(buttonState(event->buttons()), 0, t.x(), t.y());
+    event->accept();
+}
+
+void notepad::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton)
+        m_dragOnSurface = false;
     event->accept();
 }
 
@@ -322,8 +341,11 @@ void notepad::Form_MouseMove(int Button, int, double X, double Y)
     if (!drawsStroke(Button))
         return;
     const QPointF to(X, Y);
-    const QPointF a = m_current / twips::perPixel;
-    const QPointF b = to / twips::perPixel;
+    // A pointer position names a pixel; the line runs through that pixel's centre, so a
+    // level stroke covers whole rows and its width is exactly the pen's.
+    const QPointF centre(0.5, 0.5);
+    const QPointF a = m_current / twips::perPixel + centre;
+    const QPointF b = to / twips::perPixel + centre;
     {
         QPainter p(&m_surface);
         p.setRenderHint(QPainter::Antialiasing);

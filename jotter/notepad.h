@@ -91,6 +91,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -103,6 +104,7 @@ private:
     QImage m_surface;
     QPointF m_current{0, 0};
     bool m_portrait = false;
+    bool m_dragOnSurface = false;
 };
 
 } // namespace jotter
