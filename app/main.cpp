@@ -28,7 +28,6 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vornash"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vornash 3 Demo"));
     fonts::registerDesignFonts();
     road::registerAllPages();
     // The program ends only from the title screen's "Exit", never when a page is left.
