@@ -21,8 +21,8 @@ QImage drawFrame(int frame, int count)
     Scene scene;
     PaperStyle paper;
     paper.uEdges = colour::seam;
-    paper.gridEvery = 4;
-    scene.addSurface(rolledSheet(width, length, roll), 64, 8, paper);
+    paper.gridEvery = 6;
+    scene.addSurface(rolledSheet(width, length, roll), 96, 8, paper);
 
     const double sway = std::sin(2 * pi * frame / count);
     const Camera camera = Camera::orbit({0, 0.9 * roll / (2 * pi), 0}, 10,

@@ -25,6 +25,29 @@ AxisPoint bentAxis(double s, double length, double bend)
     return {{r * std::sin(a), 0, r * (1 - std::cos(a))}, {-std::sin(a), 0, std::cos(a)}};
 }
 
+Surface rolledRing(double across, double along, double roll, double bend)
+{
+    return [=](double u, double v) {
+        const double w = (u - 0.5) * across;
+        const AxisPoint axis = bentAxis((v - 0.5) * along, along, bend);
+        if (roll < 1e-6)
+            return axis.point + axis.normal * w;
+        const double r = across / roll;
+        return axis.point + axis.normal * (r * std::sin(w / r))
+            + Vec3{0, r * (1 - std::cos(w / r)), 0};
+    };
+}
+
+Surface twistedBand(double length, double width, double twist, double bend)
+{
+    return [=](double u, double v) {
+        const AxisPoint axis = bentAxis((u - 0.5) * length, length, bend);
+        const double turn = twist * (u - 0.5);
+        const Vec3 across = Vec3{0, 1, 0} * std::cos(turn) + axis.normal * std::sin(turn);
+        return axis.point + across * ((v - 0.5) * width);
+    };
+}
+
 Surface paperCone(double radius, double paperAngle, double wrap, double turn)
 {
     const double sinHalfAngle = std::min(1.0, paperAngle / wrap);

@@ -25,6 +25,17 @@ struct AxisPoint {
 };
 AxisPoint bentAxis(double s, double length, double bend);
 
+// A sheet `across` wide (u) and `along` long (v) lying flat, rolled through `roll` radians
+// about its length as rolledSheet does, and the roll's axis then bent round in the horizontal
+// plane through `bend` radians: both at 2 pi give a torus whose tube has circumference
+// `across` and whose ring has circumference `along`.
+Surface rolledRing(double across, double along, double roll, double bend);
+
+// A strip `length` long (u) and `width` wide (v) standing on its long edge, twisted about
+// its centre line through `twist` radians end to end, then bent round as above through
+// `bend`: a half twist (pi) and a full bend (2 pi) join its ends into a Möbius strip.
+Surface twistedBand(double length, double width, double twist, double bend);
+
 Surface paperCone(double radius, double paperAngle, double wrap, double turn);
 
 } // namespace art

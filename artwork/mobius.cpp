@@ -15,19 +15,7 @@ namespace {
 
 constexpr double ringRadius = 1.35;
 constexpr double length = 2 * pi * ringRadius;
-constexpr double height = 1.0;
-
-// u runs along the strip, v across it; the strip stands on its long edge.
-Surface twistedBand(double twist, double bend)
-{
-    return [=](double u, double v) {
-        const double s = (u - 0.5) * length;
-        const AxisPoint axis = bentAxis(s, length, bend);
-        const double turn = twist * (u - 0.5);
-        const Vec3 across = Vec3{0, 1, 0} * std::cos(turn) + axis.normal * std::sin(turn);
-        return axis.point + across * ((v - 0.5) * height);
-    };
-}
+constexpr double height = 1.25;
 
 QImage drawFrame(int frame, int count)
 {
@@ -38,12 +26,14 @@ QImage drawFrame(int frame, int count)
     paper.uEdges = colour::seam;
     paper.highlightWidth = 3.5;
     paper.gridEvery = 6;
-    scene.addSurface(twistedBand(pi * twisted, 2 * pi * bent), 120, 6, paper);
+    scene.addSurface(twistedBand(length, height, pi * twisted, 2 * pi * bent), 120, 6, paper);
 
     const double sway = std::sin(2 * pi * frame / count);
     const Vec3 target{0, 0, ringRadius * bent};
     const Camera camera = Camera::orbit(target, 11, degrees(15) + degrees(14) * sway,
-                                        degrees(34), lerp(660, 1150, bent), {324, 250});
+                                        degrees(34),
+                                        // Zoom in only once the ring has closed up enough to fit.
+                                        lerp(620, 1050, bent * bent * bent), {324, 250});
     QImage image = newFrame();
     QPainter p(&image);
     scene.render(p, camera);

@@ -83,7 +83,7 @@ QColor Scene::shade(const Quad& q, const Camera& camera) const
     const double diffuse = std::max(0.0, dot(n, m_light));
     const Vec3 half = normalized(m_light + toEye);
     const double specular = std::pow(std::max(0.0, dot(n, half)), 30) * 0.22;
-    const double k = 0.42 + 0.5 * diffuse;
+    const double k = 0.5 + 0.5 * diffuse;
     auto channel = [&](int c) {
         return std::clamp(int(c * k + 255 * specular), 0, 255);
     };

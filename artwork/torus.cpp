@@ -17,18 +17,6 @@ constexpr double ringRadius = 1.5;
 constexpr double across = 2 * pi * tubeRadius;  // becomes the tube's circumference
 constexpr double along = 2 * pi * ringRadius;   // becomes the ring's circumference
 
-Surface torusFold(double roll, double bend)
-{
-    return [=](double u, double v) {
-        const double w = (u - 0.5) * across;
-        const AxisPoint axis = bentAxis((v - 0.5) * along, along, bend);
-        if (roll < 1e-6)
-            return axis.point + axis.normal * w;
-        const double r = across / roll;
-        return axis.point + axis.normal * (r * std::sin(w / r)) + Vec3{0, r * (1 - std::cos(w / r)), 0};
-    };
-}
-
 QImage drawFrame(int frame, int count)
 {
     const double rolled = ramp(frame, 2, 14) * (1 - ramp(frame, 40, 49));
@@ -39,7 +27,7 @@ QImage drawFrame(int frame, int count)
     paper.vEdges = QColor(255, 235, 80);
     paper.highlightWidth = 4;
     paper.gridEvery = 4;
-    scene.addSurface(torusFold(2 * pi * rolled, 2 * pi * bent), 32, 72, paper);
+    scene.addSurface(rolledRing(across, along, 2 * pi * rolled, 2 * pi * bent), 32, 72, paper);
 
     const double sway = std::sin(2 * pi * frame / count);
     const Vec3 target{0, tubeRadius * rolled, ringRadius * bent};
