@@ -1,8 +1,10 @@
 #include "fonts.h"
 #include "navigation.h"
+#include "pictures.h"
 #include "road.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 namespace {
@@ -29,6 +31,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vornash"));
     fonts::registerDesignFonts();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
+        if (!file.isEmpty())
+            icon.addFile(file, QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     road::registerAllPages();
     // The program ends only from the title screen's "Exit", never when a page is left.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLoggingCategory>
+
+// Off by default; QT_LOGGING_RULES="vornash.pictures.info=true" lists every picture not found.
+Q_LOGGING_CATEGORY(lcPictures, "vornash.pictures", QtWarningMsg)
 
 namespace pictures {
 namespace {
@@ -83,11 +87,15 @@ QString resolve(const QString& designPath)
 QImage load(const QString& designPath)
 {
     const QString path = resolve(designPath);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        qCInfo(lcPictures) << "picture not found:" << designPath;
         return {};
+    }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
+    if (image.isNull())
+        qCInfo(lcPictures) << "picture not readable:" << path << reader.errorString();
     return image;
 }
 
