@@ -1,6 +1,7 @@
 #include "circles0.h"
 
 #include "fonts.h"
+#include "formulaplace.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -33,7 +34,7 @@ const Shape kShapes[LessonPage::shapeCount] = {
 
 struct Formula {
     const char* text;
-    QRect place; // twips: left, top, width, height
+    QRect place; // twips: left, top, width, height, where the sentence's wrapping was first set
 };
 
 const Formula kFormulas[LessonPage::shapeCount] = {
@@ -42,6 +43,9 @@ const Formula kFormulas[LessonPage::shapeCount] = {
     {"\u00bdr\u00b2sin(A).", {4800, 6510, 1905, 495}},
     {"\u00bdr\u00b2A  -  \u00bdr\u00b2sin(A).", {7920, 6510, 3525, 495}},
 };
+
+// The words after which the circle's sentence leaves room for π.
+const QString kBeforePi = QStringLiteral("radius r is");
 
 } // namespace
 
@@ -82,5 +86,27 @@ void circles0::Option1_Click(int index)
     const Shape& shape = kShapes[index];
     startShape(QString::fromUtf8(shape.sentence), QString::fromLatin1(shape.stem),
                QStringLiteral(".jpg"), shape.count, QString::fromUtf8(shape.shows));
+    placeFormula(index);
     Label4[index]->show();
+}
+
+void circles0::placeFormula(int index)
+{
+    // The sentence wraps as the fonts on this machine make it wrap, so the formula follows the
+    // sentence's laid-out end rather than a fixed spot, which would overlap or drift from it.
+    QLabel& formula = *Label4[index];
+    const QString sentence = Label1->text();
+    const int width = Label1->contentsRect().width();
+    const QPoint at = index == 0
+        ? formulaplace::inGap(sentence, kBeforePi, Label1->font(), width, formula.text(),
+                              formula.font())
+        : formulaplace::afterSentence(sentence, Label1->font(), width, formula.text(),
+                                      formula.font());
+    const QFontMetrics metrics(formula.font());
+    const QRect design = twips::rect(kFormulas[index].place.x(), kFormulas[index].place.y(),
+                                     kFormulas[index].place.width(),
+                                     kFormulas[index].place.height());
+    formula.setGeometry(QRect(Label1->geometry().topLeft() + Label1->contentsRect().topLeft() + at,
+                              QSize(qMax(design.width(), metrics.horizontalAdvance(formula.text()) + 2),
+                                    qMax(design.height(), metrics.height()))));
 }

@@ -12,4 +12,7 @@ public:
     void Option1_Click(int index) override;
 
     QLabel* Label4[shapeCount] = {};
+
+private:
+    void placeFormula(int index);
 };

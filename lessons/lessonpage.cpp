@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
@@ -24,6 +25,25 @@ const QColor kLinkBack{0, 0, 255};
 constexpr int kOptionLeft = 1800;
 constexpr int kOptionTops[LessonPage::shapeCount] = {840, 1440, 2040, 2640};
 constexpr int kOptionHeight = 495;
+
+// An option button whose keyboard focus shows plainly on the page's dark background, where
+// the style's own focus frame is barely visible.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QRadioButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 void setTextColour(QWidget& w, const QColor& colour)
 {
@@ -49,10 +69,12 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
 
     m_options = new QButtonGroup(this);
     for (int i = 0; i < shapeCount; ++i) {
-        auto* option = new QRadioButton(design.shapes.value(i), this);
+        auto* option = new OptionButton(design.shapes.value(i), this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setFont(fonts::design(QStringLiteral("Tahoma"), 15.75, true));
         setTextColour(*option, kYellow);
+        // A button fills its background from the Button role; these show the page's colour.
+        option->setBackgroundRole(QPalette::Window);
         pageprops::setGeometry(*option, kOptionLeft, kOptionTops[i], design.optionWidth,
                                kOptionHeight);
         m_options->addButton(option, i);

@@ -82,6 +82,44 @@ std::unique_ptr<LessonPage> makePage(bool folding)
     return std::make_unique<circles0>();
 }
 
+// The yellow text of a label as drawn, pixel by pixel, whatever it is drawn on.
+bool ink(QRgb pixel)
+{
+    return qAlpha(pixel) >= 128 && qRed(pixel) > 150 && qGreen(pixel) > 150 && qBlue(pixel) < 130;
+}
+
+QImage grabbed(QWidget& w)
+{
+    return w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QRect inkRect(const QImage& image, const QImage* except = nullptr)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!ink(image.pixel(x, y)))
+                continue;
+            bool near = false;
+            for (int dy = -1; except && dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = except->valid(x + dx, y + dy) && ink(except->pixel(x + dx, y + dy));
+            if (!near)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+int inkInside(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.valid(x, y) && ink(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
 int checkedCount(const LessonPage& page)
 {
     int n = 0;
@@ -249,6 +287,76 @@ private Q_SLOTS:
             QCOMPARE(pi->text(), QStringLiteral("\u03c0"));
         }
         QCOMPARE(pi->font().pointSizeF(), 24.0);
+    }
+
+    // Each formula reads as the end of its sentence, however the sentence wraps here: where a
+    // label holding the sentence and the formula together would draw the formula.
+    void formulaFollowsItsSentence_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::newRow("sector") << 1;
+        QTest::newRow("triangle") << 2;
+        QTest::newRow("segment") << 3;
+    }
+    void formulaFollowsItsSentence()
+    {
+        QFETCH(int, shape);
+        useDraw(shape / 4.0);
+        circles0 page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QLabel* formula = page.Label4[shape];
+        QVERIFY(formula->isVisible());
+
+        const QImage sentence = grabbed(*page.Label1);
+        const QRect drawn = inkRect(grabbed(*formula)).translated(formula->pos() - page.Label1->pos());
+        QVERIFY(!drawn.isEmpty());
+        QCOMPARE(inkInside(sentence, drawn.adjusted(-1, -1, 1, 1)), 0);
+
+        QLabel together;
+        together.setFont(page.Label1->font());
+        together.setPalette(page.Label1->palette());
+        together.setWordWrap(true);
+        together.setAlignment(page.Label1->alignment());
+        // No break inside the formula: it moves as one piece. (A line may break after a minus
+        // sign, so in this stand-in the sign becomes a no-break blank of about its width.)
+        QString unbroken = formula->text();
+        unbroken.replace(QLatin1Char(' '), QChar(0x00a0)).replace(QLatin1Char('-'), QChar(0x00a0));
+        together.setText(kSentences[shape].trimmed() + QLatin1Char(' ') + unbroken);
+        together.setFixedSize(page.Label1->size());
+        const QRect expected = inkRect(grabbed(together), &sentence);
+        QVERIFY(!expected.isEmpty());
+        const auto near = [](int a, int b) { return qAbs(a - b) <= 2; };
+        QVERIFY2(near(drawn.left(), expected.left()) && near(drawn.top(), expected.top())
+                     && near(drawn.right(), expected.right())
+                     && near(drawn.bottom(), expected.bottom()),
+                 qPrintable(QStringLiteral("drawn at %1,%2 %3x%4, expected at %5,%6 %7x%8")
+                                .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())
+                                .arg(expected.x()).arg(expected.y()).arg(expected.width())
+                                .arg(expected.height())));
+    }
+
+    void piStandsInTheGapOfItsSentence()
+    {
+        useDraw(0.0);
+        circles0 page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QLabel* pi = page.Label4[0];
+        QVERIFY(pi->isVisible());
+        const QImage sentence = grabbed(*page.Label1);
+        const QRect drawn = inkRect(grabbed(*pi)).translated(pi->pos() - page.Label1->pos());
+        QVERIFY(!drawn.isEmpty());
+        // Clear of "is" and of "r²", with the two words close on either side of it.
+        QCOMPARE(inkInside(sentence, drawn.adjusted(-2, 0, 2, 0)), 0);
+        const int blank = QFontMetrics(page.Label1->font()).horizontalAdvance(QLatin1Char(' '));
+        const QRect left(drawn.left() - 3 * blank, drawn.top(), 3 * blank - 2, drawn.height());
+        const QRect right(drawn.right() + 3, drawn.top(), 3 * blank - 2, drawn.height());
+        QVERIFY(inkInside(sentence, left) > 0);
+        QVERIFY(inkInside(sentence, right) > 0);
+        // On the line, not above or below it.
+        const QRect line = inkRect(sentence);
+        QVERIFY(drawn.top() >= line.top() - 3 && drawn.bottom() <= line.bottom() + 3);
     }
 
     void pageColoursAreTakenAtLoad()
