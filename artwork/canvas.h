@@ -32,7 +32,7 @@ inline const QColor label{255, 255, 255};
 QImage newFrame(int width = frameWidth, int height = frameHeight);
 
 // Italic letters as in a textbook ("r", "A", "πr").
-QFont letterFont(double pixelSize = 36);
+QFont letterFont(double pixelSize = 48);
 QFont wordFont(double pixelSize = 30, bool bold = true);
 
 // Draws text centred on `centre`, with a dark halo so that it reads over any shape.

@@ -91,9 +91,9 @@ void drawMeasures(QPainter& p, double length, double height, double area)
     p.drawLine(QPointF(x - 10, top), QPointF(x + 10, top));
     p.drawLine(QPointF(x - 10, rowBottom), QPointF(x + 10, rowBottom));
     p.restore();
-    drawLabel(p, QPointF(left + width / 2, y - 26), QStringLiteral("πr"), letterFont(40),
+    drawLabel(p, QPointF(left + width / 2, y - 26), QStringLiteral("πr"), letterFont(),
               colour::label, length);
-    drawLabel(p, QPointF(x - 26, (top + rowBottom) / 2), QStringLiteral("r"), letterFont(40),
+    drawLabel(p, QPointF(x - 26, (top + rowBottom) / 2), QStringLiteral("r"), letterFont(),
               colour::label, height);
     drawLabel(p, QPointF(324, 420), QStringLiteral("area = πr × r = πr²"), letterFont(40),
               QColor(255, 255, 120), area);
@@ -147,7 +147,7 @@ QImage drawFrame(int frame)
         p.drawEllipse(discCentre, 5, 5);
         p.restore();
         drawLabel(p, polar(discCentre, radius / 2, hand) + polar({0, 0}, 26, hand + pi / 2),
-                  QStringLiteral("r"), letterFont(40), colour::label, std::min(1.0, handOpacity));
+                  QStringLiteral("r"), letterFont(), colour::label, std::min(1.0, handOpacity));
     }
 
     const double away = 1 - ramp(frame, 41, 44);

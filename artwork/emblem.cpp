@@ -83,22 +83,20 @@ Sequence titleSequence()
         QImage image(640, 480, QImage::Format_RGB32);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient g(0, 0, 0, image.height());
-        g.setColorAt(0, QColor(208, 208, 208));
-        g.setColorAt(1, QColor(176, 176, 180));
-        p.fillRect(image.rect(), g);
+        // The title window's own grey, so that the picture has no visible border on it.
+        image.fill(QColor(192, 192, 192));
         const double turn = 2 * pi * frame / count;
 
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 45));
-        p.drawEllipse(QPointF(320, 408), 200, 36);
+        p.drawEllipse(QPointF(320, 395), 220, 38);
 
         // A gold ring round the cone with a blue ball running on it: the far half of the
         // ring goes behind the cone, the near half in front.
-        const QPointF ringCentre(320, 300);
-        const QRectF ring(ringCentre.x() - 260, ringCentre.y() - 62, 520, 124);
+        const QPointF ringCentre(320, 268);
+        const QRectF ring(ringCentre.x() - 280, ringCentre.y() - 68, 560, 136);
         const QPen gold(QColor(215, 160, 30), 7, Qt::SolidLine, Qt::RoundCap);
-        const QPointF ball(ringCentre.x() + 260 * std::cos(turn), ringCentre.y() + 62 * std::sin(turn));
+        const QPointF ball(ringCentre.x() + 280 * std::cos(turn), ringCentre.y() + 68 * std::sin(turn));
         const bool ballInFront = std::sin(turn) > 0;
         auto drawBall = [&] {
             QRadialGradient shine(ball - QPointF(6, 6), 22);
@@ -113,7 +111,7 @@ Sequence titleSequence()
         p.drawArc(ring, 0, 180 * 16);
         if (!ballInFront)
             drawBall();
-        drawCone(p, QPointF(320, 250), 430, degrees(210) + turn);
+        drawCone(p, QPointF(320, 200), 500, degrees(210) + turn);
         p.setBrush(Qt::NoBrush);
         p.setPen(gold);
         p.drawArc(ring, 180 * 16, 180 * 16);

@@ -53,10 +53,10 @@ QImage drawFrame(int frame, int count)
     // The angle A at the centre.
     p.setPen(QPen(QColor(255, 255, 120), 3));
     p.drawArc(QRectF(centre.x() - 44, centre.y() - 44, 88, 88), 0, int(angle * 180 / pi * 16));
-    drawLabel(p, polar(centre, 76, angle / 2), QStringLiteral("A"), letterFont(36),
+    drawLabel(p, polar(centre, 84, angle / 2), QStringLiteral("A"), letterFont(),
               QColor(255, 255, 120));
     drawLabel(p, polar(centre, radius * 0.62, 0) + QPointF(0, 26), QStringLiteral("r"),
-              letterFont(40));
+              letterFont());
     p.setBrush(colour::chalk);
     p.setPen(Qt::NoPen);
     p.drawEllipse(centre, 5, 5);

@@ -96,11 +96,11 @@ QImage drawFrame(int frame, int count)
     p.setPen(QPen(QColor(40, 40, 90), 3));
     p.drawArc(QRectF(apex.x() - 40, apex.y() - 40, 80, 80), int(from * 180 / pi * 16),
               int(sectorAngle * 180 / pi * 16));
-    drawLabel(p, polar(apex, 66, pi / 2), QStringLiteral("A"), letterFont(36),
+    drawLabel(p, polar(apex, 72, pi / 2), QStringLiteral("A"), letterFont(),
               QColor(255, 255, 120));
     const double side = from + sectorAngle;
     drawLabel(p, polar(apex, radius * 0.5, side) + polar({0, 0}, 28, side + pi / 2),
-              QStringLiteral("r"), letterFont(40));
+              QStringLiteral("r"), letterFont());
 
     drawEquation(p);
     return image;

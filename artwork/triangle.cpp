@@ -48,15 +48,15 @@ QImage drawFrame(int frame, int count)
     const double a0 = (down - angle / 2) * 180 / pi;
     p.drawArc(QRectF(centre.x() - 42, centre.y() - 42, 84, 84), int(a0 * 16),
               int(angle * 180 / pi * 16));
-    drawLabel(p, polar(centre, 74, down), QStringLiteral("A"), letterFont(36),
+    drawLabel(p, polar(centre, 80, down), QStringLiteral("A"), letterFont(),
               QColor(255, 255, 120));
     // r beside each equal side, outside the triangle.
     const double leftSide = down - angle / 2;
     const double rightSide = down + angle / 2;
     drawLabel(p, polar(centre, radius * 0.55, leftSide) + polar({0, 0}, 28, leftSide - pi / 2),
-              QStringLiteral("r"), letterFont(40));
+              QStringLiteral("r"), letterFont());
     drawLabel(p, polar(centre, radius * 0.55, rightSide) + polar({0, 0}, 28, rightSide + pi / 2),
-              QStringLiteral("r"), letterFont(40));
+              QStringLiteral("r"), letterFont());
 
     // A point running round the circumference, trailing a fading arc.
     const double run = pi / 2 + phase;
