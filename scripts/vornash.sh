@@ -40,9 +40,11 @@ case "${1:-}" in
     install_missing
     build_all
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-      say "the program is built, but this machine has no display to show it on."
-      say "Start it from a desktop session with: $build/bin/vornash"
-      say "or under a virtual display: xvfb-run -a $build/bin/vornash"
+      shots="$build/screenshots"
+      "$build/bin/vornash-screenshots" "$shots" >/dev/null 2>&1 || true
+      say "this machine has no display, so the program cannot open its windows here."
+      say "Pictures of every page are in $shots/ (title.png, menu.png, the lessons, the problems, the Jotter)."
+      say "To use the program, start it from a desktop session: $build/bin/vornash"
       exit 0
     fi
     exec "$build/bin/vornash"
