@@ -22,7 +22,6 @@ inline const QColor backgroundBottom{14, 24, 66};
 inline const QColor warm{250, 170, 70};       // the first face of the paper, shaded areas
 inline const QColor warmDark{214, 120, 40};
 inline const QColor cool{110, 205, 225};      // the second face, contrasting areas
-inline const QColor coolDark{60, 150, 190};
 inline const QColor chalk{245, 245, 235};     // lines drawn as on a board
 inline const QColor seam{235, 40, 80};        // edges that are brought together
 inline const QColor label{255, 255, 255};

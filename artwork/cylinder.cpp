@@ -27,7 +27,7 @@ QImage drawFrame(int frame, int count)
     const double sway = std::sin(2 * pi * frame / count);
     const Camera camera = Camera::orbit({0, 0.9 * roll / (2 * pi), 0}, 10,
                                         degrees(50) + degrees(10) * sway, degrees(30),
-                                        lerp(820, 1150, rolled),
+                                        lerp(760, 1150, rolled * rolled),
                                         {324, 250});
     QImage image = newFrame();
     QPainter p(&image);

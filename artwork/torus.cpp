@@ -32,7 +32,7 @@ QImage drawFrame(int frame, int count)
     const double sway = std::sin(2 * pi * frame / count);
     const Vec3 target{0, tubeRadius * rolled, ringRadius * bent};
     const Camera camera = Camera::orbit(target, 12, degrees(20) + degrees(10) * sway,
-                                        degrees(38), lerp(640, 1000, bent), {324, 250});
+                                        degrees(38), lerp(620, 1000, bent * bent), {324, 250});
     QImage image = newFrame();
     QPainter p(&image);
     scene.render(p, camera);
