@@ -145,13 +145,21 @@ void LessonPage::Form_Load()
 void LessonPage::Label15_Click()
 {
     navigation::show(m_problemPage);
-    unload();
+    leave();
 }
 
 void LessonPage::cmdexit_Click()
 {
     jotter::close();
     navigation::show(QStringLiteral("intro0"));
+    leave();
+}
+
+void LessonPage::leave()
+{
+    // The page lingers until the event loop deletes it; a tick in that time would step the
+    // sequence that the next page has just started.
+    Timer1->stop();
     unload();
 }
 

@@ -62,6 +62,8 @@ protected:
                     const QString& animationDescription);
 
 private:
+    void leave();
+
     Player* m_player = nullptr;
     QButtonGroup* m_options = nullptr;
     QString m_problemPage;

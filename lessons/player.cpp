@@ -16,6 +16,7 @@ namespace {
 constexpr int kTickMs = 50;
 const QColor kFullScreenBack{64, 64, 64};
 const QColor kFullScreenText{255, 255, 0};
+const QColor kFullScreenGreyed{150, 150, 150};
 
 } // namespace
 
@@ -48,8 +49,10 @@ Player::Player(QWidget& host)
     pageprops::setGeometry(*Label3, 9360, 3960, 1455, 330);
     pageprops::setBackColor(*Label3, kFullScreenBack);
     QPalette pal = Label3->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    for (auto group : {QPalette::Active, QPalette::Inactive})
         pal.setColor(group, QPalette::WindowText, kFullScreenText);
+    // Nothing enables it, so what shows is the greyed caption of a disabled label.
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, kFullScreenGreyed);
     Label3->setPalette(pal);
     Label3->setFont(fonts::design(QStringLiteral("Tahoma"), 11.25, true));
     Label3->setAlignment(Qt::AlignCenter);

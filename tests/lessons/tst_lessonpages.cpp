@@ -406,6 +406,8 @@ private Q_SLOTS:
         QVERIFY(page);
         QVERIFY(!page->isVisible());
         QVERIFY(page->isUnloading());
+        // Until it is gone it must not step the sequence the next page has started.
+        QVERIFY(!page->Timer1->isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!page);
         // Only the exit button closes the Jotter; the problems page leaves it open.

@@ -256,6 +256,15 @@ private Q_SLOTS:
         QVERIFY(m_player->Timer1->isActive());
         QCOMPARE(barState(*m_player->MMControl1), before);
         QCOMPARE(m_player->Label3->text(), QStringLiteral("Full Screen"));
+        // Drawn greyed, as a disabled label is: no yellow caption inviting a click.
+        const QImage drawn = m_player->Label3->grab().toImage();
+        int yellow = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb p = drawn.pixel(x, y);
+                yellow += qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 100 ? 1 : 0;
+            }
+        QCOMPARE(yellow, 0);
     }
 
     // A frame that cannot be read leaves the last good one on show and the animation going.
