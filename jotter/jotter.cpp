@@ -20,8 +20,11 @@ void show()
     QPointer<notepad>& pad = current();
     if (!pad)
         pad = new notepad;
+    // Some window managers let the pupil minimise it anyway; the Jotter button brings it back.
+    pad->setWindowState(pad->windowState() & ~Qt::WindowMinimized);
     pad->show();
     pad->raise();
+    pad->activateWindow();
 }
 
 void close()

@@ -119,6 +119,7 @@ private Q_SLOTS:
     void flip();
     void flipBothWaysRestoresTheWideShape();
     void drawingSurvivesRepaint();
+    void showAgainKeepsTheDrawing_data();
     void showAgainKeepsTheDrawing();
     void closingForgetsEverything_data();
     void closingForgetsEverything();
@@ -393,19 +394,30 @@ void tst_notepad::drawingSurvivesRepaint()
     QCOMPARE(QColor(shot.pixel(probeX, strokeFrom.y() + 10)), background());
 }
 
+void tst_notepad::showAgainKeepsTheDrawing_data()
+{
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("open") << false;
+    QTest::newRow("minimised") << true;
+}
+
 void tst_notepad::showAgainKeepsTheDrawing()
 {
+    QFETCH(bool, minimised);
     notepad* pad = openJotter();
     QVERIFY(pad);
     click(pad->Command3);
     click(pad->Label11[4]);
     stroke(pad);
     const QImage drawn = pad->surface();
+    if (minimised)
+        pad->showMinimized();
 
     jotter::show();
     flushDeletes();
     QCOMPARE(jotter::instance(), pad);
     QVERIFY(pad->isVisible());
+    QVERIFY(!pad->isMinimized());
     QVERIFY(pad->isPortrait());
     QCOMPARE(pad->surface(), drawn);
     QCOMPARE(pad->pen().colour(), paletteColour(4));
