@@ -1,6 +1,6 @@
 // A disc with a sector removed, whose two cut edges (in red) are pulled together: an
-// open-ended cone with the area of the disc minus the sector. The sector slides away, the
-// paper closes into the cone, opens again, and the sector slides back.
+// open-ended cone with the area of the disc minus the sector. The sector slides out and
+// fades, the paper closes into the cone, opens again, and the sector comes back.
 
 #include "canvas.h"
 #include "folds.h"
@@ -40,15 +40,15 @@ QImage drawFrame(int frame, int count)
     paper.front = colour::cool;
     paper.back = colour::warm;
     paper.uEdges = colour::seam;
-    paper.gridEvery = 6;
+    paper.gridEvery = 8;
     const double wrap = paperAngle + (2 * pi - paperAngle) * pulled;
     Scene cone;
-    cone.addSurface(paperCone(radius, paperAngle, wrap, gapDirection + pi), 72, 10, paper);
+    cone.addSurface(paperCone(radius, paperAngle, wrap, gapDirection + pi), 96, 12, paper);
     Scene sector;
     PaperStyle piece = paper;
     piece.uEdges = QColor();
     piece.gridEvery = 0;
-    sector.addSurface(missingSector(1.1 * out), 12, 6, piece);
+    sector.addSurface(missingSector(1.1 * out), 32, 12, piece);
 
     const double sway = std::sin(2 * pi * frame / count);
     const Vec3 target{0, 0.55 * pulled, 0};

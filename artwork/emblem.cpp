@@ -76,8 +76,8 @@ QImage logo()
 
 Sequence titleSequence()
 {
-    // The emblem's cone turns once about its axis over the fifty frames and so loops
-    // seamlessly; a ring of dots round it marks the turn.
+    // The emblem's cone turns once about its axis over the fifty frames, and a ball runs
+    // once round a ring about it, so the loop closes seamlessly.
     Sequence s{QStringLiteral("conenwsm"), QStringLiteral("conene"), QStringLiteral(".jpg"), 50, {}};
     s.draw = [count = s.count](int frame) {
         QImage image(640, 480, QImage::Format_RGB32);

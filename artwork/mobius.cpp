@@ -25,8 +25,8 @@ QImage drawFrame(int frame, int count)
     PaperStyle paper;
     paper.uEdges = colour::seam;
     paper.highlightWidth = 3.5;
-    paper.gridEvery = 6;
-    scene.addSurface(twistedBand(length, height, pi * twisted, 2 * pi * bent), 120, 6, paper);
+    paper.gridEvery = 8;
+    scene.addSurface(twistedBand(length, height, pi * twisted, 2 * pi * bent), 160, 8, paper);
 
     const double sway = std::sin(2 * pi * frame / count);
     const Vec3 target{0, 0, ringRadius * bent};

@@ -26,8 +26,8 @@ QImage drawFrame(int frame, int count)
     paper.uEdges = colour::seam;
     paper.vEdges = QColor(255, 235, 80);
     paper.highlightWidth = 4;
-    paper.gridEvery = 4;
-    scene.addSurface(rolledRing(across, along, 2 * pi * rolled, 2 * pi * bent), 32, 72, paper);
+    paper.gridEvery = 5;
+    scene.addSurface(rolledRing(across, along, 2 * pi * rolled, 2 * pi * bent), 40, 96, paper);
 
     const double sway = std::sin(2 * pi * frame / count);
     const Vec3 target{0, tubeRadius * rolled, ringRadius * bent};
