@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
   libgif-dev
   fonts-wine fonts-liberation
+  xvfb xauth dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
 )
 
 say() { printf 'vornash: %s\n' "$*" >&2; }
