@@ -379,8 +379,9 @@ void notepad::setOuterSizeKeepingCorner(int widthTw, int heightTw)
 {
     const QPoint corner = frameGeometry().topLeft();
     pageprops::setOuterSize(*this, widthTw, heightTw);
-    // Some window managers re-place a window that changes size; the Jotter stays put.
-    if (isVisible() && frameGeometry().topLeft() != corner)
+    // Window managers may re-place a window that changes size, and do so only after this
+    // returns; asking for the corner straight after the size puts the Jotter back where it was.
+    if (isVisible())
         move(corner);
 }
 
