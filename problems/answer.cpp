@@ -1,5 +1,6 @@
 #include "answer.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -144,7 +145,10 @@ bool isRight(double value, double answer)
 
 QString verdict(QStringView typed, double answer)
 {
-    return isRight(readAnswer(typed), answer) ? kRight : kWrong;
+    // Looked up when shown, so that the verdict is in the language the pupil has now.
+    return isRight(readAnswer(typed), answer)
+        ? QCoreApplication::translate("problems", "Correct, Well Done!")
+        : QCoreApplication::translate("problems", "Wrong, Try Again");
 }
 
 QString formatAnswer(double answer)

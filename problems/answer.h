@@ -19,10 +19,11 @@ double readAnswer(QStringView typed);
 // are never right.
 bool isRight(double value, double answer);
 
+// The verdicts as written; what the pupil sees is their translation.
 inline const QString kRight = QStringLiteral("Correct, Well Done!");
 inline const QString kWrong = QStringLiteral("Wrong, Try Again");
 
-// The verdict shown for a typed text.
+// The verdict shown for a typed text, translated.
 QString verdict(QStringView typed, double answer);
 
 // The answer as the pupil sees it: at least one digit, "." and exactly two decimals, rounded

@@ -1,5 +1,6 @@
 #include "generators.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace problems {
@@ -13,7 +14,10 @@ const FrameSequence kTorus{QStringLiteral("torusssm\\toruss"), QStringLiteral(".
 const FrameSequence kMobius{QStringLiteral("mobiussm\\bstr00"), QStringLiteral(".jpg"), 100};
 const FrameSequence kCone{QStringLiteral("bonen2sm\\bonene"), QStringLiteral(".jpg"), 50};
 
-QString text(const char* piece) { return QString::fromUtf8(piece); }
+// Questions as the pupil reads them, in the pupil's language; the numbers go in their places.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(problems)
+};
 
 } // namespace
 
@@ -25,31 +29,34 @@ Problem circlesProblem(int type, int r, int n)
     // Each answer is evaluated in the order written, so that it is the same double every time.
     switch (type) {
     case 0:
-        return {0, text("What is the circumference of a circle of radius") + R + text("?"),
-                kTriangle, rd * (kPi * 2)};
+        return {0, Text::tr("What is the circumference of a circle of radius%1?").arg(R), kTriangle,
+                rd * (kPi * 2)};
     case 1:
-        return {1, text("What is the area of a circle of radius") + R + text("?"), kCircle,
+        return {1, Text::tr("What is the area of a circle of radius%1?").arg(R), kCircle,
                 rd * (rd * kPi)};
     case 2:
         return {2,
-                text("If a sector of a circle of radius") + R + text(" forms a") + numberText(n)
-                    + text("th of a full circle, what is its area?"),
+                Text::tr("If a sector of a circle of radius%1 forms a%2th of a full circle, what "
+                         "is its area?")
+                    .arg(R, numberText(n)),
                 kCircle, (rd * (rd * kPi)) / n};
     case 3:
         return {3,
-                text("If a sector of a circle of radius") + R + text(" forms an angle of ")
-                    + numberText(n * 10)
-                    + text(" degrees at the centre of the circle, what is its area?"),
+                Text::tr("If a sector of a circle of radius%1 forms an angle of %2 degrees at the "
+                         "centre of the circle, what is its area?")
+                    .arg(R, numberText(n * 10)),
                 kCircle, (rd * (rd * (kPi * (n * 10)))) / 360};
     case 4:
         return {4,
-                text("What is the area of a regular hexagon inscribed within a circle of radius")
-                    + R + text("?"),
+                Text::tr("What is the area of a regular hexagon inscribed within a circle of "
+                         "radius%1?")
+                    .arg(R),
                 kHexagon, (root3 * (r * (r * 3))) / 2};
     default:
         return {5,
-                text("If a regular hexagon is inscribed in a circle of radius") + R
-                    + text(". What is the area of each of the six segments outside the hexagon?"),
+                Text::tr("If a regular hexagon is inscribed in a circle of radius%1. What is the "
+                         "area of each of the six segments outside the hexagon?")
+                    .arg(R),
                 kHexagon, ((rd * (rd * kPi)) - root3 * (rd * (rd * 1.5))) / 6};
     }
 }
@@ -81,40 +88,43 @@ Problem foldingProblem(int type, int a, int b)
     switch (type) {
     case 0:
         return {0,
-                text("If an open-ended cylinder is constructed by joining the longer sides of a "
-                     "rectangle whose sides have length")
-                    + A + text(" and") + B + text(". What is the radius of the cylinder?"),
+                Text::tr("If an open-ended cylinder is constructed by joining the longer sides of "
+                         "a rectangle whose sides have length%1 and%2. What is the radius of the "
+                         "cylinder?")
+                    .arg(A, B),
                 kCylinder, (bf > af ? af : bf) / (kPi * 2)};
     case 1:
         return {1,
-                text("If an open-ended cylinder is constructed from a rectangle with sides of "
-                     "length")
-                    + A + text(" and") + B
-                    + text(". What is the area of the open-ended cylinder?"),
+                Text::tr("If an open-ended cylinder is constructed from a rectangle with sides of "
+                         "length%1 and%2. What is the area of the open-ended cylinder?")
+                    .arg(A, B),
                 kCylinder, bf * af};
     case 2:
         return {2,
-                text("If a torus is constructed from a rectangle with sides of length") + A
-                    + text(" and") + B + text(". What is the area of the torus?"),
+                Text::tr("If a torus is constructed from a rectangle with sides of length%1 "
+                         "and%2. What is the area of the torus?")
+                    .arg(A, B),
                 kTorus, bf * af};
     case 3:
         return {3,
-                text("If a mobius strip is constructed by joining the shorter sides of a "
-                     "rectangle whose sides have length")
-                    + A + text(" and") + B
-                    + text(". What is the length of the edge of the mobius strip?"),
+                Text::tr("If a mobius strip is constructed by joining the shorter sides of a "
+                         "rectangle whose sides have length%1 and%2. What is the length of the "
+                         "edge of the mobius strip?")
+                    .arg(A, B),
                 kMobius, bf > af ? bf * 2 : af * 2};
     case 4:
         return {4,
-                text("If a mobius strip is constructed from a rectangle with sides of length")
-                    + A + text(" and") + B + text(". What is the area of the mobius strip?"),
+                Text::tr("If a mobius strip is constructed from a rectangle with sides of "
+                         "length%1 and%2. What is the area of the mobius strip?")
+                    .arg(A, B),
                 kMobius, bf * (af * 2)};
     default: {
         const float kept = 1.0f - (30.0f * bf) / 360.0f;
         return {5,
-                text("If an open-ended cone is constructed from a disc of radius") + A
-                    + text(" with a sector of angle") + numberText(30 * b)
-                    + text("\u00B0 removed. What is the area of the open-ended cone?"),
+                Text::tr("If an open-ended cone is constructed from a disc of radius%1 with a "
+                         "sector of angle%2\u00B0 removed. What is the area of the open-ended "
+                         "cone?")
+                    .arg(A, numberText(30 * b)),
                 kCone, af * (af * (kPi * kept))};
     }
     }

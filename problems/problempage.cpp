@@ -13,6 +13,7 @@
 #include "player.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -38,18 +39,30 @@ QString animationDescription(const QString& stem)
         const char* shows;
     };
     static const Entry kShapes[] = {
-        {"circlesm\\circle", "a circle and its radius"},
-        {"tris3sm\\tris3", "an isosceles triangle at the centre of a circle"},
-        {"hexs3sm\\hexs3", "a regular hexagon inscribed in a circle"},
-        {"cylindsm\\cylind", "a rectangle rolled into an open-ended cylinder"},
-        {"torusssm\\toruss", "a rectangle folded into a torus"},
-        {"mobiussm\\bstr00", "a rectangle joined into a mobius strip"},
-        {"bonen2sm\\bonene", "a disc with a sector removed folded into a cone"},
+        {"circlesm\\circle",
+         QT_TRANSLATE_NOOP("ProblemPage",
+                           "a circle of radius r cut into thin sectors laid side by side")},
+        {"tris3sm\\tris3",
+         QT_TRANSLATE_NOOP("ProblemPage",
+                           "a point going round a circle above an isosceles triangle "
+                           "formed by two radii")},
+        {"hexs3sm\\hexs3",
+         QT_TRANSLATE_NOOP("ProblemPage",
+                           "a regular hexagon inscribed in a circle, one sector marked")},
+        {"cylindsm\\cylind",
+         QT_TRANSLATE_NOOP("ProblemPage", "a rectangle rolled into an open-ended cylinder")},
+        {"torusssm\\toruss",
+         QT_TRANSLATE_NOOP("ProblemPage", "a tube bent round and joined into a torus")},
+        {"mobiussm\\bstr00",
+         QT_TRANSLATE_NOOP("ProblemPage",
+                           "a strip given a half twist and joined into a mobius strip")},
+        {"bonen2sm\\bonene",
+         QT_TRANSLATE_NOOP("ProblemPage", "a disc with a sector removed closing into a cone")},
     };
     for (const Entry& e : kShapes)
         if (stem == QLatin1String(e.stem))
-            return QStringLiteral("Animation of ") + QLatin1String(e.shows);
-    return QStringLiteral("Animation of the shape in the question");
+            return ProblemPage::tr("Animation of %1").arg(ProblemPage::tr(e.shows));
+    return ProblemPage::tr("Animation of the shape in the question");
 }
 
 } // namespace
@@ -61,11 +74,12 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
 
     // Created in tab order, so that the focus chain follows it; with the buttons out of the
     // tab order the answer box is the first place the keyboard goes.
-    cmdcheckit = makeButton("cmdcheckit", QStringLiteral("Check my answer"));
-    cmdgo = makeButton("cmdgo", QStringLiteral("Next problem"));
-    cmdexit = makeButton("cmdexit", QStringLiteral("Exit"));
-    cmdsoln = makeButton("cmdsoln", QStringLiteral("Show the answer"));
-    cmdjotter = makeButton("cmdjotter", QStringLiteral("Open the Jotter"));
+    // Out of the Tab order, each button has a key of its own: Alt and a letter of its face.
+    cmdcheckit = makeButton("cmdcheckit", tr("Check my answer"), Qt::ALT | Qt::Key_C);
+    cmdgo = makeButton("cmdgo", tr("Next problem"), Qt::ALT | Qt::Key_N);
+    cmdexit = makeButton("cmdexit", tr("Exit"), Qt::ALT | Qt::Key_X);
+    cmdsoln = makeButton("cmdsoln", tr("Show the answer"), Qt::ALT | Qt::Key_A);
+    cmdjotter = makeButton("cmdjotter", tr("Open the Jotter"), Qt::ALT | Qt::Key_J);
 
     Label1 = makeLabel("Label1", QString(), questionPointSize);
     Label1->setWordWrap(true);
@@ -73,7 +87,7 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Your answer"));
+    Text1->setAccessibleName(tr("Your answer"));
     Text1->setFont(fonts::design(kTahoma, 24));
     pageprops::setGeometry(*Text1, 7920, 4800, 1695, 735);
     Text1->installEventFilter(this);
@@ -90,8 +104,8 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Label3 = m_player->Label3;
 
     Label2 = makeLabel("Label2",
-                       QStringLiteral("Your answer should be correct to two decimal places. "
-                                      "Approximate pi as 3.14159."),
+                       tr("Your answer should be correct to two decimal places. "
+                          "Approximate pi as 3.14159."),
                        20.25);
     Label2->setWordWrap(true);
     pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
@@ -105,12 +119,13 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Form_Load();
 }
 
-PictureButton* ProblemPage::makeButton(const char* name, const QString& what)
+PictureButton* ProblemPage::makeButton(const char* name, const QString& what, QKeyCombination key)
 {
     auto* button = new PictureButton(this);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(what);
     button->setToolTip(what);
+    button->setShortcut(QKeySequence(key));
     return button;
 }
 
@@ -120,6 +135,8 @@ QLabel* ProblemPage::makeLabel(const char* name, const QString& text, double poi
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(fonts::design(kTahoma, pointSize));
+    // Text starts at the top of its box, however many lines it takes.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintYellow(*label);
     return label;
 }
@@ -192,11 +209,11 @@ bool ProblemPage::eventFilter(QObject* watched, QEvent* event)
 }
 
 circles::circles()
-    : ProblemPage(QStringLiteral("Circles"), 24, &problems::makeCirclesProblem)
+    : ProblemPage(tr("Circles"), 24, &problems::makeCirclesProblem)
 {
 }
 
 folding::folding()
-    : ProblemPage(QStringLiteral("Paper Folding"), 20.25, &problems::makeFoldingProblem)
+    : ProblemPage(tr("Paper Folding"), 20.25, &problems::makeFoldingProblem)
 {
 }

@@ -56,7 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    PictureButton* makeButton(const char* name, const QString& what);
+    PictureButton* makeButton(const char* name, const QString& what, QKeyCombination key);
     QLabel* makeLabel(const char* name, const QString& text, double pointSize);
 
     Generator m_generate = nullptr;

@@ -168,6 +168,10 @@ void PagesTest::design()
     QCOMPARE(page->Label1->font().pointSizeF(), questionSize);
     QCOMPARE(page->Label1->font().family(), QStringLiteral("Tahoma"));
     QVERIFY(page->Label1->wordWrap());
+    // A short question starts on the top line, not in the middle of its box.
+    QCOMPARE(page->Label1->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    QCOMPARE(page->Label2->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    QCOMPARE(page->Label4->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     QCOMPARE(page->Label4->font().pointSizeF(), 36.0);
     QCOMPARE(page->Text1->font().pointSizeF(), 24.0);
     QCOMPARE(page->Label2->text(), QStringLiteral("Your answer should be correct to two decimal "
