@@ -18,18 +18,27 @@ struct Shape {
 // The Circle sentence leaves five blanks between "is" and "r²" for the π label; the Sector
 // sentence ends in a blank before its formula.
 const Shape kShapes[LessonPage::shapeCount] = {
-    {"The area of a circle of radius r is     r\u00b2.", "circlesm\\circle", 58,
-     "A circle of radius r whose area is shown filling up."},
-    {"The area of a sector of angle A radians of a circle of radius r is ", "hexs3sm\\hexs3", 20,
-     "A sector of angle A cut from a circle of radius r."},
-    {"The area of the isosceles triangle formed by connecting the ends of a chord subtending an "
-     "angle of A radians to the centre of a circle of radius r is",
+    {QT_TRANSLATE_NOOP("circles0",
+                       "The area of a circle of radius r is     r\u00b2."), "circlesm\\circle", 58,
+     QT_TRANSLATE_NOOP("circles0", "A circle of radius r whose area is shown filling up.")},
+    {QT_TRANSLATE_NOOP("circles0",
+                       "The area of a sector of angle A radians of a circle of radius r is "),
+     "hexs3sm\\hexs3", 20,
+     QT_TRANSLATE_NOOP("circles0", "A sector of angle A cut from a circle of radius r.")},
+    {QT_TRANSLATE_NOOP("circles0",
+                       "The area of the isosceles triangle formed by connecting the ends of a "
+                       "chord subtending an angle of A radians to the centre of a circle of "
+                       "radius r is"),
      "tris3sm\\tris3", 35,
-     "The isosceles triangle formed by a chord and the two radii to its ends."},
-    {"The area of a segment made by a chord subtending an angle of A radians is equal to the area "
-     "of the corresponding sector minus the area of an isosceles triangle, which is",
+     QT_TRANSLATE_NOOP("circles0",
+                       "The isosceles triangle formed by a chord and the two radii to its ends.")},
+    {QT_TRANSLATE_NOOP("circles0",
+                       "The area of a segment made by a chord subtending an angle of A radians "
+                       "is equal to the area of the corresponding sector minus the area of an "
+                       "isosceles triangle, which is"),
      "pents3sm\\pents3", 20,
-     "A segment: the sector with the triangle under its chord taken away."},
+     QT_TRANSLATE_NOOP("circles0",
+                       "A segment: the sector with the triangle under its chord taken away.")},
 };
 
 struct Formula {
@@ -44,15 +53,15 @@ const Formula kFormulas[LessonPage::shapeCount] = {
     {"\u00bdr\u00b2A  -  \u00bdr\u00b2sin(A).", {7920, 6510, 3525, 495}},
 };
 
-// The words after which the circle's sentence leaves room for π.
-const QString kBeforePi = QStringLiteral("radius r is");
+// The words after which the circle's sentence leaves room for π; a translation of the sentence
+// that has no such words puts π after its end.
+const char* const kBeforePi = QT_TRANSLATE_NOOP("circles0", "radius r is");
 
 } // namespace
 
 circles0::circles0(QWidget* parent)
-    : LessonPage({QStringLiteral("Circles"), QStringLiteral("circles"),
-                  {QStringLiteral("Circle"), QStringLiteral("Sector"), QStringLiteral("Triangle"),
-                   QStringLiteral("Segment")},
+    : LessonPage({tr("Circles"), QStringLiteral("circles"),
+                  {tr("Circle"), tr("Sector"), tr("Triangle"), tr("Segment")},
                   2055, 2895, 5520, 1935},
                  parent)
 {
@@ -84,8 +93,8 @@ void circles0::Option1_Click(int index)
     for (QLabel* label : Label4)
         label->hide();
     const Shape& shape = kShapes[index];
-    startShape(QString::fromUtf8(shape.sentence), QString::fromLatin1(shape.stem),
-               QStringLiteral(".jpg"), shape.count, QString::fromUtf8(shape.shows));
+    startShape(tr(shape.sentence), QString::fromLatin1(shape.stem), QStringLiteral(".jpg"),
+               shape.count, tr(shape.shows));
     placeFormula(index);
     Label4[index]->show();
 }
@@ -98,7 +107,7 @@ void circles0::placeFormula(int index)
     const QString sentence = Label1->text();
     const int width = Label1->contentsRect().width();
     const QPoint at = index == 0
-        ? formulaplace::inGap(sentence, kBeforePi, Label1->font(), width, formula.text(),
+        ? formulaplace::inGap(sentence, tr(kBeforePi), Label1->font(), width, formula.text(),
                               formula.font())
         : formulaplace::afterSentence(sentence, Label1->font(), width, formula.text(),
                                       formula.font());

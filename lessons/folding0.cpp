@@ -14,37 +14,50 @@ struct Surface {
 };
 
 const Surface kSurfaces[LessonPage::shapeCount] = {
-    {"An open-ended cylinder can be constructed from a rectangle. If the rectangle is folded "
-     "around until two opposite edges meet the result will be an open-ended cylinder. The area of "
-     "the open-ended cylinder is the same as the area of the rectangle.",
+    {QT_TRANSLATE_NOOP("folding0",
+                       "An open-ended cylinder can be constructed from a rectangle. If the "
+                       "rectangle is folded around until two opposite edges meet the result "
+                       "will be an open-ended cylinder. The area of the open-ended cylinder is "
+                       "the same as the area of the rectangle."),
      20, "cylindsm\\cylind", ".gif", 100,
-     "A rectangle folded round until two opposite edges meet, making a cylinder."},
-    {"By folding a rectangle around until two opposite edges meet we can make an open-ended "
-     "cylinder. If the cylinder is then folded until its two open ends meet the resulting shape "
-     "is known as a torus.",
+     QT_TRANSLATE_NOOP("folding0",
+                       "A rectangle folded round until two opposite edges meet, making a "
+                       "cylinder.")},
+    {QT_TRANSLATE_NOOP("folding0",
+                       "By folding a rectangle around until two opposite edges meet we can make "
+                       "an open-ended cylinder. If the cylinder is then folded until its two "
+                       "open ends meet the resulting shape is known as a torus."),
      20, "torusssm\\toruss", ".jpg", 50,
-     "A cylinder bent round until its two open ends meet, making a torus."},
-    {"A m\u00f6bius strip can be constructed from a rectangle. If the rectangle is given a "
-     "180\u00b0 twist before being folded around until two opposite edges meet, a m\u00f6bius "
-     "strip is produced. By twisting the rectangle, before joining its edges, both sides of the "
-     "rectangle become joined, so the m\u00f6bius strip has just one face with twice the area of "
-     "the rectangle. It also has just one edge which is twice the length of the corresponding "
-     "edge of the rectangle.",
+     QT_TRANSLATE_NOOP("folding0",
+                       "A cylinder bent round until its two open ends meet, making a torus.")},
+    {QT_TRANSLATE_NOOP("folding0",
+                       "A m\u00f6bius strip can be constructed from a rectangle. If the "
+                       "rectangle is given a 180\u00b0 twist before being folded around until "
+                       "two opposite edges meet, a m\u00f6bius strip is produced. By twisting "
+                       "the rectangle, before joining its edges, both sides of the rectangle "
+                       "become joined, so the m\u00f6bius strip has just one face with twice "
+                       "the area of the rectangle. It also has just one edge which is twice the "
+                       "length of the corresponding edge of the rectangle."),
      18, "mobiussm\\bstr00", ".jpg", 100,
-     "A rectangle given a half twist and joined at its ends, making a M\u00f6bius strip."},
-    {"If we take a circle and remove a sector from it, then pull the two edges of the missing "
-     "sector together, we can construct an open-ended cone. The area of the open-ended cone is "
-     "the same as that of the circle minus the sector that has been removed.",
+     QT_TRANSLATE_NOOP("folding0",
+                       "A rectangle given a half twist and joined at its ends, making a "
+                       "M\u00f6bius strip.")},
+    {QT_TRANSLATE_NOOP("folding0",
+                       "If we take a circle and remove a sector from it, then pull the two "
+                       "edges of the missing sector together, we can construct an open-ended "
+                       "cone. The area of the open-ended cone is the same as that of the circle "
+                       "minus the sector that has been removed."),
      20, "bonen2sm\\bonene", ".jpg", 50,
-     "A circle with a sector removed, its cut edges pulled together into a cone."},
+     QT_TRANSLATE_NOOP("folding0",
+                       "A circle with a sector removed, its cut edges pulled together into a "
+                       "cone.")},
 };
 
 } // namespace
 
 folding0::folding0(QWidget* parent)
-    : LessonPage({QStringLiteral("Paper Folding"), QStringLiteral("folding"),
-                  {QStringLiteral("Cylinder"), QStringLiteral("Torus"),
-                   QStringLiteral("M\u00f6bius Strip"), QStringLiteral("Cone")},
+    : LessonPage({tr("Paper Folding"), QStringLiteral("folding"),
+                  {tr("Cylinder"), tr("Torus"), tr("M\u00f6bius Strip"), tr("Cone")},
                   2415, 3135, 4680, 3255},
                  parent)
 {
@@ -60,6 +73,6 @@ void folding0::Option1_Click(int index)
     if (index == 2)
         font.setPointSizeF(18);
     Label1->setFont(font);
-    startShape(QString::fromUtf8(surface.text), QString::fromLatin1(surface.stem),
-               QString::fromLatin1(surface.ext), surface.count, QString::fromUtf8(surface.shows));
+    startShape(tr(surface.text), QString::fromLatin1(surface.stem),
+               QString::fromLatin1(surface.ext), surface.count, tr(surface.shows));
 }

@@ -32,11 +32,21 @@ QRectF FrameBox::frameRect() const
 
 void FrameBox::paintEvent(QPaintEvent*)
 {
-    if (m_frame.isNull())
-        return;
     QPainter p(this);
-    // The painter works in device pixels underneath, so a frame of twice the box's size keeps
-    // its detail on a dense screen.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(frameRect(), m_frame);
+    if (!m_frame.isNull()) {
+        // The painter works in device pixels underneath, so a frame of twice the box's size
+        // keeps its detail on a dense screen.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(frameRect(), m_frame);
+    }
+    if (hasFocus()) {
+        // Space and the arrow keys work the animation while it has the focus; a dashed yellow
+        // line over a black one shows on light frames and on the dark page alike.
+        const QRect edge = rect().adjusted(1, 1, -2, -2);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 2));
+        p.drawRect(edge);
+        p.setPen(QPen(Qt::yellow, 2, Qt::DashLine));
+        p.drawRect(edge);
+    }
 }

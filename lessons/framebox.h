@@ -1,7 +1,7 @@
 #pragma once
 // The picture box that shows an animation frame. Frames are drawn at twice the box's size so
 // that they stay sharp on dense screens; any frame is scaled smoothly to fit the box, keeping
-// its proportions, and centred in it.
+// its proportions, and centred in it. It shows plainly when it has the keyboard focus.
 
 #include <QImage>
 #include <QWidget>

@@ -12,6 +12,7 @@
 
 #include <QButtonGroup>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
@@ -94,7 +95,7 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
     setTextColour(*Label1, kYellow);
     pageprops::setGeometry(*Label1, 240, design.sentenceTop, 11415, design.sentenceHeight);
 
-    Label15 = new LabelButton(QStringLiteral("Problems Page"), this);
+    Label15 = new LabelButton(tr("Problems Page"), this);
     Label15->setObjectName(QStringLiteral("Label15"));
     Label15->setFont(fonts::design(QStringLiteral("Tahoma"), 18, true));
     Label15->setOpaque(true);
@@ -108,8 +109,10 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
     // Its face, place and size come from the page preparation in Form_Load.
     cmdexit = new PictureButton(this);
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
-    cmdexit->setAccessibleName(QStringLiteral("Exit"));
-    cmdexit->setToolTip(QStringLiteral("Exit"));
+    cmdexit->setAccessibleName(tr("Exit"));
+    cmdexit->setToolTip(tr("Exit"));
+    // The page takes it out of the Tab order, so the keyboard reaches it by its own key.
+    cmdexit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     connect(cmdexit, &QAbstractButton::clicked, this, &LessonPage::cmdexit_Click);
 
     m_player = new Player(*this);
@@ -118,11 +121,12 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
     MMControl1 = m_player->MMControl1;
     Label3 = m_player->Label3;
 
-    // Shapes first, then the link, then the media bar.
-    QWidget* chain[] = {Option1[0], Option1[1], Option1[2], Option1[3], Label15,
+    // Reading order: the shapes on the left, the animation and its bar on the right, then the
+    // link at the foot of the page.
+    QWidget* chain[] = {Option1[0], Option1[1], Option1[2], Option1[3], Image2,
                         MMControl1->button(MediaBar::Play), MMControl1->button(MediaBar::Pause),
                         MMControl1->button(MediaBar::Back), MMControl1->button(MediaBar::Next),
-                        cmdexit};
+                        Label15, cmdexit};
     for (std::size_t k = 1; k < std::size(chain); ++k)
         setTabOrder(chain[k - 1], chain[k]);
 }
@@ -140,6 +144,8 @@ void LessonPage::Form_Load()
     // A draw is below one; the clamp only guards against a source that strays.
     const int index = std::clamp(static_cast<int>(4 * draw()), 0, shapeCount - 1);
     Option1[index]->setChecked(true);
+    // Keyboard focus starts on the shape on show, not on the first of the column.
+    Option1[index]->setFocus();
 }
 
 void LessonPage::Label15_Click()

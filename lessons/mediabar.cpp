@@ -1,6 +1,7 @@
 #include "mediabar.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionButton>
@@ -18,6 +19,15 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QAbstractButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
@@ -90,7 +100,9 @@ private:
     MediaBar::Button m_kind;
 };
 
-const char* const kNames[MediaBar::buttonCount] = {"Play", "Pause", "Step back", "Step forward"};
+const char* const kNames[MediaBar::buttonCount] = {
+    QT_TRANSLATE_NOOP("MediaBar", "Play"), QT_TRANSLATE_NOOP("MediaBar", "Pause"),
+    QT_TRANSLATE_NOOP("MediaBar", "Step back"), QT_TRANSLATE_NOOP("MediaBar", "Step forward")};
 
 } // namespace
 
@@ -100,7 +112,7 @@ MediaBar::MediaBar(QWidget* parent)
     for (int i = 0; i < buttonCount; ++i) {
         const auto kind = static_cast<Button>(i);
         auto* b = new MediaButton(kind, this);
-        const QString name = QString::fromLatin1(kNames[i]);
+        const QString name = tr(kNames[i]);
         b->setAccessibleName(name);
         b->setToolTip(name);
         connect(b, &QAbstractButton::clicked, this, [this, kind] { Q_EMIT clicked(kind); });

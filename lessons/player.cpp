@@ -8,6 +8,7 @@
 #include "pictures.h"
 #include "fonts.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -25,7 +26,9 @@ Player::Player(QWidget& host)
 {
     Image2 = new FrameBox(&host);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setAccessibleName(QStringLiteral("Animation"));
+    Image2->setAccessibleName(tr("Animation"));
+    Image2->setFocusPolicy(Qt::StrongFocus);
+    Image2->installEventFilter(this);
     pageprops::setGeometry(*Image2, 6840, 240, 4860, 3660);
 
     Timer1 = new QTimer(this);
@@ -44,7 +47,7 @@ Player::Player(QWidget& host)
     MMControl1->setButtonEnabled(MediaBar::Next, false);
     connect(MMControl1, &MediaBar::clicked, this, &Player::barClicked);
 
-    Label3 = new QLabel(QStringLiteral("Full Screen"), &host);
+    Label3 = new QLabel(tr("Full Screen"), &host);
     Label3->setObjectName(QStringLiteral("Label3"));
     pageprops::setGeometry(*Label3, 9360, 3960, 1455, 330);
     pageprops::setBackColor(*Label3, kFullScreenBack);
@@ -116,6 +119,28 @@ void Player::Pause()
     MMControl1->setButtonEnabled(MediaBar::Play, true);
     MMControl1->setButtonEnabled(MediaBar::Back, true);
     MMControl1->setButtonEnabled(MediaBar::Next, true);
+}
+
+bool Player::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != Image2 || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    MediaBar::Button button;
+    switch (key->key()) {
+    case Qt::Key_Space:
+        button = Timer1->isActive() ? MediaBar::Pause : MediaBar::Play;
+        break;
+    case Qt::Key_Right: button = MediaBar::Next; break;
+    case Qt::Key_Left: button = MediaBar::Back; break;
+    default: return false;
+    }
+    // The keyboard can do what the mouse can on the bar, and no more.
+    if (MMControl1->isButtonEnabled(button))
+        barClicked(button);
+    return true;
 }
 
 void Player::barClicked(MediaBar::Button button)

@@ -38,6 +38,11 @@ public:
     MediaBar* MMControl1 = nullptr;
     QLabel* Label3 = nullptr;
 
+protected:
+    // Keys on the picture: Space plays or pauses, Right and Left step, each only when its
+    // button on the bar could be clicked.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void barClicked(MediaBar::Button button);
 

@@ -233,6 +233,15 @@ private Q_SLOTS:
         QCOMPARE(pageprops::backColor(*page->Frame1), back);
     }
 
+    void focusStartsOnTheShapeOnShow()
+    {
+        useDraw(0.6);
+        const auto page = makePage(true);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        QCOMPARE(QApplication::focusWidget(), page->Option1[2]);
+    }
+
     void pickingAShapeRestartsItsAnimation_data()
     {
         QTest::addColumn<bool>("folding");
