@@ -91,6 +91,10 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Text1->setFont(fonts::design(kTahoma, 24));
     pageprops::setGeometry(*Text1, 7920, 4800, 1695, 735);
     Text1->installEventFilter(this);
+    // The caret alone is easy to miss while it blinks off; a bright frame shows where typing goes.
+    Text1->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: white; color: black; border: 3px solid rgb(150, 150, 150); }"
+        "QLineEdit:focus { border: 3px solid rgb(255, 170, 0); }"));
 
     Label4 = makeLabel("Label4", QString(), 36);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
