@@ -1,0 +1,335 @@
+// Runs the probes again and again on the window system of $DISPLAY and prints the table of
+// figures: each with its median and spread over the runs, beside a reference measured in the
+// same run, so that the ratio holds even while the machine is busy with other work.
+//
+//   vornash-bench [--runs N] [--start-runs N] [--animation-runs N] [--seconds S]
+//                 [--artwork "s s s"] [--clean-build s] [--machine text]
+
+#include "measure.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMap>
+#include <QProcess>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Values = std::vector<double>;
+using Output = QMap<QString, Values>;
+
+QString binFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+// Runs one probe and collects its "key value" lines. `launched` receives the launch instant.
+std::optional<Output> runProbe(const QString& program, const QStringList& args,
+                               qint64* launched = nullptr, QStringList* otherLines = nullptr)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(env);
+    // Started from the home folder, as from a desktop, not from beside the pictures.
+    process.setWorkingDirectory(QDir::homePath());
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    if (launched)
+        *launched = bench::nowNs();
+    process.start(QDir(binFolder()).absoluteFilePath(program), args);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0) {
+        std::fprintf(stderr, "vornash-bench: %s %s failed: %s\n", qPrintable(program),
+                     qPrintable(args.join(QLatin1Char(' '))),
+                     process.readAllStandardError().constData());
+        return std::nullopt;
+    }
+    Output out;
+    const QStringList lines = QString::fromLocal8Bit(process.readAllStandardOutput())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        bool number = false;
+        const double value = parts.size() == 2 ? parts[1].toDouble(&number) : 0.0;
+        if (number)
+            out[parts[0]].push_back(value);
+        else if (otherLines)
+            *otherLines << line;
+    }
+    return out;
+}
+
+double first(const Output& out, const QString& key)
+{
+    const Values values = out.value(key);
+    return values.empty() ? 0.0 : values.front();
+}
+
+void progress(const char* what)
+{
+    std::fprintf(stderr, "vornash-bench: %s\n", what);
+}
+
+struct Row {
+    Row(QString name, QString measuredIn)
+        : figure(std::move(name)), unit(std::move(measuredIn))
+    {
+    }
+
+    QString figure;
+    QString unit;
+    Values values;          // one per run
+    Values references;      // one per run, or empty
+    QString referenceText;  // when the reference is not measured
+    Values ratios;          // one per run, figure over reference in that run
+    QString budget;
+    bool met = true;
+};
+
+QString number(double v, const QString& unit)
+{
+    const int decimals = qAbs(v) >= 100 ? 0 : (qAbs(v) >= 10 ? 1 : 2);
+    return QString::number(v, 'f', decimals) + (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
+}
+
+QString spread(const Values& v, const QString& unit)
+{
+    if (v.size() < 2)
+        return QStringLiteral("one run");
+    return number(bench::minimum(v), QString()) + QStringLiteral(" – ") + number(bench::maximum(v), unit);
+}
+
+void printTable(const std::vector<Row>& rows)
+{
+    std::printf("| figure | median | spread (min – max) | reference, same run | ratio (median) | budget | met |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
+    for (const Row& r : rows) {
+        const QString reference = r.references.empty()
+            ? r.referenceText
+            : number(bench::median(r.references), r.unit);
+        const QString ratio = r.ratios.empty()
+            ? QStringLiteral("–")
+            : QString::number(bench::median(r.ratios), 'f', 2) + QStringLiteral(" ×");
+        std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", qPrintable(r.figure),
+                    r.values.empty() ? "not measured" : qPrintable(number(bench::median(r.values), r.unit)),
+                    qPrintable(spread(r.values, r.unit)), qPrintable(reference), qPrintable(ratio),
+                    qPrintable(r.budget), r.values.empty() ? "–" : (r.met ? "yes" : "**no**"));
+    }
+}
+
+Values ratiosOf(const Values& a, const Values& b)
+{
+    Values out;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        out.push_back(b[i] > 0 ? a[i] / b[i] : 0.0);
+    return out;
+}
+
+Values parseSeconds(const QString& text)
+{
+    Values out;
+    for (const QString& part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        out.push_back(part.toDouble());
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption runsOpt(QStringLiteral("runs"), QStringLiteral("Runs of the step, switch and memory figures."), QStringLiteral("n"), QStringLiteral("5"));
+    const QCommandLineOption startOpt(QStringLiteral("start-runs"), QStringLiteral("Start-ups of each program."), QStringLiteral("n"), QStringLiteral("15"));
+    const QCommandLineOption animOpt(QStringLiteral("animation-runs"), QStringLiteral("Runs of each animated page."), QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption secondsOpt(QStringLiteral("seconds"), QStringLiteral("Length of one animation run."), QStringLiteral("s"), QStringLiteral("10"));
+    const QCommandLineOption artworkOpt(QStringLiteral("artwork"), QStringLiteral("Seconds of each artwork run, measured by the caller."), QStringLiteral("list"));
+    const QCommandLineOption cleanOpt(QStringLiteral("clean-build"), QStringLiteral("Seconds of the clean build and test, measured by the caller."), QStringLiteral("s"));
+    const QCommandLineOption machineOpt(QStringLiteral("machine"), QStringLiteral("Description of the machine."), QStringLiteral("text"));
+    parser.addOptions({runsOpt, startOpt, animOpt, secondsOpt, artworkOpt, cleanOpt, machineOpt});
+    parser.process(app);
+    const int runs = qMax(1, parser.value(runsOpt).toInt());
+    const int startRuns = qMax(1, parser.value(startOpt).toInt());
+    const int animationRuns = qMax(1, parser.value(animOpt).toInt());
+    const double seconds = qMax(1.0, parser.value(secondsOpt).toDouble());
+    const QString probe = QStringLiteral("vornash-bench-probe");
+    const QString bare = QStringLiteral("vornash-bench-bare");
+    std::vector<Row> rows;
+    bool failed = false;
+
+    // Start-up: the program and the bare window take turns, each going first half the time.
+    {
+        progress("start-up");
+        Row row{QStringLiteral("start-up to the first title picture painted"), QStringLiteral("ms")};
+        row.budget = QStringLiteral("≤ 1.3 × reference, ≤ 120 ms");
+        for (int i = 0; i < startRuns && !failed; ++i) {
+            double program = 0, reference = 0;
+            for (int turn = 0; turn < 2; ++turn) {
+                const bool programTurn = (turn == 0) == (i % 2 == 0);
+                qint64 launched = 0;
+                const auto out = runProbe(programTurn ? probe : bare, {QStringLiteral("start")}, &launched);
+                if (!out || out->value(QStringLiteral("painted_ns")).empty()) {
+                    failed = true;
+                    break;
+                }
+                const double ms = (out->value(QStringLiteral("painted_ns")).front() - double(launched)) / 1e6;
+                (programTurn ? program : reference) = ms;
+            }
+            if (!failed) {
+                row.values.push_back(program);
+                row.references.push_back(reference);
+            }
+        }
+        row.ratios = ratiosOf(row.values, row.references);
+        row.met = bench::median(row.values) <= 120.0 && bench::median(row.ratios) <= 1.3;
+        rows.push_back(row);
+    }
+
+    // One player step against decoding the same file alone.
+    QStringList sequenceLines;
+    {
+        progress("player steps");
+        Row all{QStringLiteral("one player step, every frame of every sequence"), QStringLiteral("ms")};
+        Row large{QStringLiteral("one player step, 648 × 488 frames"), QStringLiteral("ms")};
+        all.budget = QStringLiteral("≤ 1.5 × reference");
+        large.budget = QStringLiteral("≤ 1.5 × reference, ≤ 1.5 ms");
+        for (int i = 0; i < runs && !failed; ++i) {
+            QStringList lines;
+            const auto out = runProbe(probe, {QStringLiteral("step")}, nullptr, &lines);
+            if (!out) {
+                failed = true;
+                break;
+            }
+            if (i == 0)
+                sequenceLines = lines;
+            all.values.push_back(first(*out, QStringLiteral("step_ms")));
+            all.references.push_back(first(*out, QStringLiteral("decode_ms")));
+            large.values.push_back(first(*out, QStringLiteral("step648_ms")));
+            large.references.push_back(first(*out, QStringLiteral("decode648_ms")));
+        }
+        all.ratios = ratiosOf(all.values, all.references);
+        large.ratios = ratiosOf(large.values, large.references);
+        all.met = bench::median(all.ratios) <= 1.5;
+        large.met = bench::median(large.ratios) <= 1.5 && bench::median(large.values) <= 1.5;
+        rows.push_back(all);
+        rows.push_back(large);
+    }
+
+    // Timer fidelity and CPU on every animated page.
+    for (const char* page : {"Titlefrm", "circles0", "folding0", "circles", "folding"}) {
+        if (failed)
+            break;
+        std::fprintf(stderr, "vornash-bench: animation on %s\n", page);
+        Row rate{QStringLiteral("ticks per second, %1").arg(QLatin1String(page)), QString()};
+        Row p99{QStringLiteral("99th percentile tick interval, %1").arg(QLatin1String(page)), QStringLiteral("ms")};
+        Row cpu{QStringLiteral("CPU while animating, %1").arg(QLatin1String(page)), QStringLiteral("% of a core")};
+        rate.referenceText = QStringLiteral("20 (nominal 50 ms)");
+        p99.referenceText = QStringLiteral("50 ms nominal");
+        cpu.referenceText = QStringLiteral("–");
+        rate.budget = QStringLiteral("20.0 ± 0.2");
+        p99.budget = QStringLiteral("≤ 56 ms");
+        cpu.budget = QStringLiteral("≤ 4 %");
+        for (int i = 0; i < animationRuns; ++i) {
+            const auto out = runProbe(probe, {QStringLiteral("animate"), QLatin1String(page), QString::number(seconds)});
+            if (!out) {
+                failed = true;
+                break;
+            }
+            rate.values.push_back(first(*out, QStringLiteral("ticks_per_s")));
+            p99.values.push_back(first(*out, QStringLiteral("interval_p99_ms")));
+            p99.ratios.push_back(first(*out, QStringLiteral("interval_median_ms")) / 50.0);
+            cpu.values.push_back(first(*out, QStringLiteral("cpu_percent")));
+        }
+        rate.met = qAbs(bench::median(rate.values) - 20.0) <= 0.2;
+        p99.met = bench::median(p99.values) <= 56.0;
+        cpu.met = bench::median(cpu.values) <= 4.0;
+        rows.push_back(rate);
+        rows.push_back(p99);
+        rows.push_back(cpu);
+    }
+
+    // Page switches.
+    {
+        progress("page switches");
+        Row problems{QStringLiteral("page switch, \"Problems Page\" to the problem page painted"), QStringLiteral("ms")};
+        Row menu{QStringLiteral("page switch, exit button to the menu painted"), QStringLiteral("ms")};
+        problems.referenceText = menu.referenceText = QStringLiteral("–");
+        problems.budget = menu.budget = QStringLiteral("≤ 50 ms");
+        for (int i = 0; i < runs && !failed; ++i) {
+            const auto out = runProbe(probe, {QStringLiteral("switch"), QStringLiteral("5")});
+            if (!out) {
+                failed = true;
+                break;
+            }
+            problems.values.push_back(bench::median(out->value(QStringLiteral("problems_ms"))));
+            menu.values.push_back(bench::median(out->value(QStringLiteral("menu_ms"))));
+        }
+        problems.met = bench::median(problems.values) <= 50.0;
+        menu.met = bench::median(menu.values) <= 50.0;
+        rows.push_back(problems);
+        rows.push_back(menu);
+    }
+
+    // Memory over the whole road against the bare window.
+    {
+        progress("memory over the whole road");
+        Row row{QStringLiteral("peak resident memory, the whole road"), QStringLiteral("MB")};
+        Row above{QStringLiteral("peak resident memory above the reference"), QStringLiteral("MB")};
+        row.budget = QStringLiteral("≤ 45 MB");
+        above.budget = QStringLiteral("≤ 20 MB");
+        above.referenceText = QStringLiteral("(difference)");
+        for (int i = 0; i < runs && !failed; ++i) {
+            const auto program = runProbe(probe, {QStringLiteral("road")});
+            const auto reference = runProbe(bare, {QStringLiteral("memory")});
+            if (!program || !reference) {
+                failed = true;
+                break;
+            }
+            const double p = first(*program, QStringLiteral("peak_rss_mb"));
+            const double r = first(*reference, QStringLiteral("peak_rss_mb"));
+            row.values.push_back(p);
+            row.references.push_back(r);
+            above.values.push_back(p - r);
+        }
+        row.ratios = ratiosOf(row.values, row.references);
+        row.met = bench::median(row.values) <= 45.0;
+        above.met = bench::median(above.values) <= 20.0;
+        rows.push_back(row);
+        rows.push_back(above);
+    }
+
+    {
+        Row artwork{QStringLiteral("artwork, every picture drawn, 2 cores"), QStringLiteral("s")};
+        artwork.values = parseSeconds(parser.value(artworkOpt));
+        artwork.referenceText = QStringLiteral("–");
+        artwork.budget = QStringLiteral("≤ 30 s");
+        artwork.met = bench::median(artwork.values) <= 30.0;
+        rows.push_back(artwork);
+        Row clean{QStringLiteral("clean build and test"), QStringLiteral("s")};
+        clean.values = parseSeconds(parser.value(cleanOpt));
+        clean.referenceText = QStringLiteral("–");
+        clean.budget = QStringLiteral("≤ 240 s");
+        clean.met = bench::median(clean.values) <= 240.0;
+        rows.push_back(clean);
+    }
+
+    if (parser.isSet(machineOpt))
+        std::printf("Machine: %s\n\n", qPrintable(parser.value(machineOpt)));
+    std::printf("Runs: %d start-ups of each program; %d runs of the step, switch and memory figures; "
+                "%d runs of %.0f s on each animated page.\n\n", startRuns, runs, animationRuns, seconds);
+    printTable(rows);
+    if (!sequenceLines.isEmpty()) {
+        std::printf("\nPlayer step by sequence (first run, medians):\n\n");
+        for (const QString& line : sequenceLines)
+            std::printf("    %s\n", qPrintable(line));
+    }
+    if (failed)
+        std::fprintf(stderr, "vornash-bench: a probe failed; the table is incomplete\n");
+    return failed ? 1 : 0;
+}

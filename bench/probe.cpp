@@ -1,0 +1,326 @@
+// The program under measurement. Each mode runs one piece of the real program on the real
+// window system and prints what it measured, one figure to a line, for the driver to collect.
+//
+//   vornash-bench-probe start              the program's start-up up to the first title picture
+//   vornash-bench-probe step               every frame of every sequence shown by a lesson's player
+//   vornash-bench-probe switch <cycles>    "Problems Page" and the exit buttons, clicked
+//   vornash-bench-probe animate <page> <s> the page's animation timer and CPU time for <s> seconds
+//   vornash-bench-probe road               the whole road; peak resident memory
+
+#include "measure.h"
+#include "probeapp.h"
+
+#include "circles0.h"
+#include "fonts.h"
+#include "folding0.h"
+#include "framebox.h"
+#include "framename.h"
+#include "intro0.h"
+#include "jotter.h"
+#include "labelbutton.h"
+#include "module1.h"
+#include "navigation.h"
+#include "notepad.h"
+#include "picturebox.h"
+#include "picturebutton.h"
+#include "pictures.h"
+#include "player.h"
+#include "problempage.h"
+#include "road.h"
+#include "titlefrm.h"
+
+#include <QIcon>
+#include <QImageReader>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <vector>
+
+using bench::ProbeApplication;
+
+namespace {
+
+void say(const char* key, double value)
+{
+    std::printf("%s %.6f\n", key, value);
+    std::fflush(stdout);
+}
+
+// The program's own start-up, step for step as its main() takes it.
+void startLikeTheProgram()
+{
+    QApplication::setApplicationName(QStringLiteral("vornash"));
+    fonts::registerDesignFonts();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
+        if (!file.isEmpty())
+            icon.addFile(file, QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+    road::registerAllPages();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Page* onlyPage()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Page* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* page = qobject_cast<Page*>(w);
+        if (page && page->isVisible() && !page->isUnloading())
+            found = page;
+    }
+    return found;
+}
+
+void closeEverything()
+{
+    jotter::close();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Page*>(w))
+            delete w;
+    }
+}
+
+int start(ProbeApplication& app)
+{
+    startLikeTheProgram();
+    navigation::show(QStringLiteral("Titlefrm"));
+    auto* title = qobject_cast<Titlefrm*>(onlyPage());
+    if (!title || !app.waitForPaint(title->Picture1, 10000))
+        return 1;
+    say("painted_ns", double(bench::nowNs()));
+    return 0;
+}
+
+struct Sequence {
+    const char* stem;
+    const char* ext;
+    int count;
+};
+
+// The sequences that the lesson pages play.
+constexpr Sequence kSequences[] = {
+    {"circlesm\\circle", ".jpg", 58}, {"hexs3sm\\hexs3", ".jpg", 20},
+    {"tris3sm\\tris3", ".jpg", 35},   {"pents3sm\\pents3", ".jpg", 20},
+    {"cylindsm\\cylind", ".gif", 100}, {"torusssm\\toruss", ".jpg", 50},
+    {"mobiussm\\bstr00", ".jpg", 100}, {"bonen2sm\\bonene", ".jpg", 50},
+};
+
+int step(ProbeApplication& app)
+{
+    startLikeTheProgram();
+    auto* lesson = qobject_cast<circles0*>(navigation::show(QStringLiteral("circles0")));
+    if (!lesson || !app.waitForPaint(lesson->Image2))
+        return 1;
+    // Only the measured calls may show frames.
+    lesson->Timer1->stop();
+    Player& player = lesson->player();
+
+    std::vector<double> steps, decodes, largeSteps, largeDecodes, lookups, paints;
+    for (const Sequence& s : kSequences) {
+        Module1::smallstem = QString::fromLatin1(s.stem);
+        Module1::frameext = QString::fromLatin1(s.ext);
+        Module1::framecount = s.count;
+        std::vector<double> seqSteps, seqDecodes;
+        QSize size;
+        for (int frame = 0; frame < s.count; ++frame) {
+            Module1::framenum = frame;
+            const qint64 t0 = bench::nowNs();
+            player.ShowFrame();
+            lesson->Image2->repaint();
+            const qint64 t1 = bench::nowNs();
+            // The same file decoded alone, by the program's own kind of reader.
+            const QString path = pictures::resolve(player.lastFrameFile());
+            const qint64 t2 = bench::nowNs();
+            QImageReader reader(path);
+            const QImage decoded = reader.read();
+            const qint64 t3 = bench::nowNs();
+            if (decoded.isNull() || lesson->Image2->frame().cacheKey() == 0) {
+                std::fprintf(stderr, "frame not readable: %s\n", qPrintable(player.lastFrameFile()));
+                return 1;
+            }
+            // Where the step's time goes beyond the decode: the lookup, and the paint alone.
+            const qint64 t4 = bench::nowNs();
+            (void)pictures::resolve(player.lastFrameFile());
+            const qint64 t5 = bench::nowNs();
+            lesson->Image2->repaint();
+            const qint64 t6 = bench::nowNs();
+            lookups.push_back(double(t5 - t4) / 1e6);
+            paints.push_back(double(t6 - t5) / 1e6);
+            size = decoded.size();
+            seqSteps.push_back(double(t1 - t0) / 1e6);
+            seqDecodes.push_back(double(t3 - t2) / 1e6);
+            if (size == QSize(648, 488)) {
+                largeSteps.push_back(seqSteps.back());
+                largeDecodes.push_back(seqDecodes.back());
+            }
+        }
+        std::printf("sequence %s%s %dx%d step_ms %.3f decode_ms %.3f\n", s.stem, s.ext,
+                    size.width(), size.height(), bench::median(seqSteps),
+                    bench::median(seqDecodes));
+        steps.insert(steps.end(), seqSteps.begin(), seqSteps.end());
+        decodes.insert(decodes.end(), seqDecodes.begin(), seqDecodes.end());
+    }
+    say("step_ms", bench::median(steps));
+    say("decode_ms", bench::median(decodes));
+    say("step648_ms", bench::median(largeSteps));
+    say("lookup_ms", bench::median(lookups));
+    say("paint_ms", bench::median(paints));
+    say("decode648_ms", bench::median(largeDecodes));
+    return 0;
+}
+
+// Clicks `control` and waits for the page that it opens to be painted; milliseconds, or -1.
+double timedSwitch(ProbeApplication& app, QWidget* control)
+{
+    Page* before = onlyPage();
+    const qint64 t0 = bench::nowNs();
+    bench::click(control);
+    Page* after = onlyPage();
+    if (!after || after == before || !app.waitForPaint(after))
+        return -1;
+    return double(bench::nowNs() - t0) / 1e6;
+}
+
+int pageSwitch(ProbeApplication& app, int cycles)
+{
+    startLikeTheProgram();
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        for (const char* lessonName : {"circles0", "folding0"}) {
+            closeEverything();
+            auto* lesson = qobject_cast<LessonPage*>(navigation::show(QLatin1String(lessonName)));
+            if (!lesson || !app.waitForPaint(lesson))
+                return 1;
+            ProbeApplication::spin(200);
+            const double toProblems = timedSwitch(app, lesson->Label15);
+            auto* problems = qobject_cast<ProblemPage*>(onlyPage());
+            if (toProblems < 0 || !problems)
+                return 1;
+            ProbeApplication::spin(200);
+            const double toMenu = timedSwitch(app, problems->cmdexit);
+            if (toMenu < 0 || !qobject_cast<intro0*>(onlyPage()))
+                return 1;
+            say("problems_ms", toProblems);
+            say("menu_ms", toMenu);
+        }
+    }
+    return 0;
+}
+
+int animate(ProbeApplication& app, const QString& pageName, double seconds)
+{
+    startLikeTheProgram();
+    Page* page = navigation::show(pageName);
+    auto* timer = page ? page->findChild<QTimer*>(QStringLiteral("Timer1")) : nullptr;
+    if (!timer || !app.waitForPaint(page))
+        return 1;
+    // Let the first frames settle before the window opens.
+    ProbeApplication::spin(1000);
+    // A lesson plays each of its shapes for an equal share of the window; choosing a shape
+    // restarts the timer, so intervals are taken within a shape only.
+    auto* lesson = qobject_cast<LessonPage*>(page);
+    const int shares = lesson ? LessonPage::shapeCount : 1;
+    std::vector<qint64> ticks;
+    std::vector<double> intervals;
+    QObject::connect(timer, &QTimer::timeout, page, [&ticks] { ticks.push_back(bench::nowNs()); });
+    qint64 window = 0, cpu = 0;
+    std::size_t tickCount = 0;
+    for (int share = 0; share < shares; ++share) {
+        if (lesson) {
+            QRadioButton* option = lesson->Option1[share];
+            bench::click(option, QPoint(8, option->height() / 2));
+        }
+        ticks.clear();
+        const qint64 cpu0 = bench::processCpuNs();
+        const qint64 t0 = bench::nowNs();
+        ProbeApplication::spin(int(seconds * 1000 / shares));
+        const qint64 t1 = bench::nowNs();
+        const qint64 cpu1 = bench::processCpuNs();
+        window += t1 - t0;
+        cpu += cpu1 - cpu0;
+        tickCount += ticks.size();
+        for (std::size_t i = 1; i < ticks.size(); ++i)
+            intervals.push_back(double(ticks[i] - ticks[i - 1]) / 1e6);
+        if (lesson)
+            std::printf("shape %d %s cpu %.2f %%\n", share, qPrintable(Module1::smallstem),
+                        100.0 * double(cpu1 - cpu0) / double(t1 - t0));
+    }
+    say("ticks_per_s", double(tickCount) / (double(window) / 1e9));
+    say("interval_median_ms", bench::median(intervals));
+    say("interval_p99_ms", bench::percentile(intervals, 0.99));
+    say("cpu_percent", 100.0 * double(cpu) / double(window));
+    return 0;
+}
+
+// Title, menu, each lesson through its four shapes, each problem page with the Jotter and
+// strokes on it, and back to the menu.
+int wholeRoad(ProbeApplication& app)
+{
+    startLikeTheProgram();
+    auto* title = qobject_cast<Titlefrm*>(navigation::show(QStringLiteral("Titlefrm")));
+    if (!title || !app.waitForPaint(title->Picture1))
+        return 1;
+    ProbeApplication::spin(500);
+    bench::click(title->Command1);
+    for (int entry : {0, 4}) {
+        auto* menu = qobject_cast<intro0*>(onlyPage());
+        if (!menu || !app.waitForPaint(menu))
+            return 1;
+        ProbeApplication::spin(300);
+        bench::click(menu->Label2[entry]);
+        auto* lesson = qobject_cast<LessonPage*>(onlyPage());
+        if (!lesson || !app.waitForPaint(lesson))
+            return 1;
+        for (QRadioButton* option : lesson->Option1) {
+            bench::click(option, QPoint(8, option->height() / 2));
+            ProbeApplication::spin(600);
+        }
+        bench::click(lesson->Label15);
+        auto* problems = qobject_cast<ProblemPage*>(onlyPage());
+        if (!problems || !app.waitForPaint(problems))
+            return 1;
+        ProbeApplication::spin(500);
+        bench::click(problems->cmdjotter);
+        jotter::notepad* pad = jotter::instance();
+        if (!pad || !app.waitForPaint(pad))
+            return 1;
+        for (int k = 0; k < 8; ++k)
+            bench::drag(pad, {30 + 10 * k, 30}, {200, 60 + 15 * k});
+        ProbeApplication::spin(500);
+        bench::click(problems->cmdexit);
+    }
+    auto* menu = qobject_cast<intro0*>(onlyPage());
+    if (!menu || !app.waitForPaint(menu))
+        return 1;
+    ProbeApplication::spin(300);
+    say("peak_rss_mb", double(bench::peakResidentKb()) / 1024.0);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ProbeApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const QString mode = args.value(1);
+    int result = 2;
+    if (mode == QLatin1String("start"))
+        result = start(app);
+    else if (mode == QLatin1String("step"))
+        result = step(app);
+    else if (mode == QLatin1String("switch"))
+        result = pageSwitch(app, qMax(1, args.value(2).toInt()));
+    else if (mode == QLatin1String("animate"))
+        result = animate(app, args.value(2), qMax(1.0, args.value(3).toDouble()));
+    else if (mode == QLatin1String("road"))
+        result = wholeRoad(app);
+    else
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|animate PAGE S|road\n");
+    if (result == 1)
+        std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
+    return result;
+}
