@@ -76,7 +76,7 @@ void Player::StartSequence(const QString& stem, const QString& ext, int count)
 void Player::ShowFrame()
 {
     m_lastFrameFile = frameFileName(Module1::smallstem, Module1::framenum, Module1::frameext);
-    const QImage frame = pictures::load(m_lastFrameFile);
+    const QImage frame = pictures::load(m_lastFrameFile, Image2->size() * Image2->devicePixelRatioF());
     if (!frame.isNull())
         Image2->setFrame(frame);
 }

@@ -86,6 +86,11 @@ QString resolve(const QString& designPath)
 
 QImage load(const QString& designPath)
 {
+    return load(designPath, QSize());
+}
+
+QImage load(const QString& designPath, const QSize& shownIn)
+{
     const QString path = resolve(designPath);
     if (path.isEmpty()) {
         qCInfo(lcPictures) << "picture not found:" << designPath;
@@ -93,6 +98,14 @@ QImage load(const QString& designPath)
     }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    // Only JPEG shrinks inside its decoder; other formats would decode whole and then scale,
+    // which costs more than letting the painter scale.
+    if (!shownIn.isEmpty() && reader.format() == "jpeg") {
+        const QSize full = reader.size();
+        const QSize fitted = full.scaled(shownIn, Qt::KeepAspectRatio);
+        if (full.isValid() && 2 * fitted.width() <= full.width() && 2 * fitted.height() <= full.height())
+            reader.setScaledSize(fitted);
+    }
     QImage image = reader.read();
     if (image.isNull())
         qCInfo(lcPictures) << "picture not readable:" << path << reader.errorString();

@@ -24,4 +24,10 @@ QString resolve(const QString& designPath);
 // picture; the caller decides how to go on. Never throws.
 QImage load(const QString& designPath);
 
+// Reads a picture that will be shown fitted inside `shownIn` device pixels. A JPEG at least
+// twice its fitted size is decoded straight to that size (the decoder halves it for less work
+// than a whole decode), which spares the scaling in every paint too; any other picture is read
+// whole, as load() reads it.
+QImage load(const QString& designPath, const QSize& shownIn);
+
 } // namespace pictures

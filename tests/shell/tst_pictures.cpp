@@ -110,6 +110,44 @@ private Q_SLOTS:
                                        {8, 8}, "PNG"));
         QCOMPARE(pictures::load(QStringLiteral("images\\check.jpg")).size(), QSize(8, 8));
     }
+
+    // A picture shown in a smaller box is read at its fitted size only when it is a JPEG at
+    // least twice that size; everything else is read whole. Its colour survives either way.
+    void readsAtTheShownSize_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QSize>("shownIn");
+        QTest::addColumn<QSize>("expected");
+        const QString jpeg = QStringLiteral("torusssm/toruss07.jpg");
+        QTest::newRow("jpeg at twice the box") << jpeg << QByteArray("JPEG") << QSize(648, 488)
+                                               << QSize(324, 244) << QSize(324, 244);
+        QTest::newRow("jpeg in a taller box") << jpeg << QByteArray("JPEG") << QSize(648, 488)
+                                              << QSize(324, 400) << QSize(324, 244);
+        QTest::newRow("jpeg under twice the box") << jpeg << QByteArray("JPEG") << QSize(648, 488)
+                                                  << QSize(400, 300) << QSize(648, 488);
+        QTest::newRow("jpeg smaller than the box") << jpeg << QByteArray("JPEG") << QSize(64, 48)
+                                                   << QSize(324, 244) << QSize(64, 48);
+        QTest::newRow("no box") << jpeg << QByteArray("JPEG") << QSize(648, 488) << QSize()
+                                << QSize(648, 488);
+        QTest::newRow("png under a jpeg name") << jpeg << QByteArray("PNG") << QSize(648, 488)
+                                               << QSize(324, 244) << QSize(648, 488);
+    }
+    void readsAtTheShownSize()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, stored);
+        QFETCH(QSize, shownIn);
+        QFETCH(QSize, expected);
+        QVERIFY(fixtures::writePicture(m_root.path(), file, Qt::darkGreen, stored, format.constData()));
+        const QImage picture = pictures::load(QString(file).replace(QLatin1Char('/'), QLatin1Char('\\')),
+                                              shownIn);
+        QFile::remove(m_root.filePath(file));
+        QCOMPARE(picture.size(), expected);
+        QVERIFY(fixtures::sameColour(fixtures::centreColour(picture), Qt::darkGreen));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPictures)
