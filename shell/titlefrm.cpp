@@ -134,7 +134,8 @@ void Titlefrm::Timer1_Timer()
     if (Module1::framenum >= kFrames || Module1::framenum < 0)
         Module1::framenum = 0;
     // A picture that cannot be read leaves the previous one on show.
-    const QImage picture = pictures::load(frameFile(Module1::framenum));
+    const QImage picture = pictures::load(frameFile(Module1::framenum),
+                                          Picture1->size() * Picture1->devicePixelRatioF());
     if (!picture.isNull())
         Picture1->setPicture(picture);
 }
