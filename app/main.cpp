@@ -31,8 +31,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vornash"));
     fonts::registerDesignFonts();
+    // The window carries the sizes that title bars and task bars draw. Every size given here is
+    // read and sent to the window system as the first window opens; the large ones reach
+    // launchers through the installed icon theme instead.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64}) {
         const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
         if (!file.isEmpty())
             icon.addFile(file, QSize(size, size));

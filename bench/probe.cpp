@@ -53,7 +53,7 @@ void startLikeTheProgram()
     QApplication::setApplicationName(QStringLiteral("vornash"));
     fonts::registerDesignFonts();
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64}) {
         const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
         if (!file.isEmpty())
             icon.addFile(file, QSize(size, size));
