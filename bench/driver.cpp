@@ -195,10 +195,11 @@ int main(int argc, char** argv)
     QStringList sequenceLines;
     {
         progress("player steps");
-        Row all{QStringLiteral("one player step, every frame of every sequence"), QStringLiteral("ms")};
-        Row large{QStringLiteral("one player step, 648 × 488 frames"), QStringLiteral("ms")};
-        all.budget = QStringLiteral("≤ 1.5 × reference");
-        large.budget = QStringLiteral("≤ 1.5 × reference, ≤ 1.5 ms");
+        // Every frame of every sequence; the time budget is for 648 x 488 frames, which all
+        // the sequences use today.
+        Row step{QStringLiteral("one player step, every frame of every sequence"), QStringLiteral("ms")};
+        step.budget = QStringLiteral("≤ 1.5 × reference; ≤ 1.5 ms for 648 × 488");
+        Values large;
         for (int i = 0; i < runs && !failed; ++i) {
             QStringList lines;
             const auto out = runProbe(probe, {QStringLiteral("step")}, nullptr, &lines);
@@ -208,17 +209,13 @@ int main(int argc, char** argv)
             }
             if (i == 0)
                 sequenceLines = lines;
-            all.values.push_back(first(*out, QStringLiteral("step_ms")));
-            all.references.push_back(first(*out, QStringLiteral("decode_ms")));
-            large.values.push_back(first(*out, QStringLiteral("step648_ms")));
-            large.references.push_back(first(*out, QStringLiteral("decode648_ms")));
+            step.values.push_back(first(*out, QStringLiteral("step_ms")));
+            step.references.push_back(first(*out, QStringLiteral("decode_ms")));
+            large.push_back(first(*out, QStringLiteral("step648_ms")));
         }
-        all.ratios = ratiosOf(all.values, all.references);
-        large.ratios = ratiosOf(large.values, large.references);
-        all.met = bench::median(all.ratios) <= 1.5;
-        large.met = bench::median(large.ratios) <= 1.5 && bench::median(large.values) <= 1.5;
-        rows.push_back(all);
-        rows.push_back(large);
+        step.ratios = ratiosOf(step.values, step.references);
+        step.met = bench::median(step.ratios) <= 1.5 && bench::median(large) <= 1.5;
+        rows.push_back(step);
     }
 
     // Timer fidelity and CPU on every animated page.
