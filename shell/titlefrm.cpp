@@ -110,7 +110,7 @@ void Titlefrm::Form_Load()
 {
     // Normal path: centred at the window's own size, first picture, animation on.
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QImage first = pictures::load(frameFile(0));
+    const QImage first = pictures::load(frameFile(0), Picture1->size() * Picture1->devicePixelRatioF());
     if (screen && !first.isNull()) {
         const QRect area = screen->geometry();
         pageprops::setTop(*this, (area.height() * 15) / 2 - pageprops::height(*this) / 2 + area.y() * 15);
