@@ -51,12 +51,14 @@ const QColor flipFace(128, 128, 255);
 
 QPushButton* makeButton(QWidget* bar, const char* name, const ButtonDesign& d)
 {
-    auto* b = new QPushButton(QString::fromLatin1(d.caption), bar);
+    auto* b = new QPushButton(notepad::tr(d.caption), bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(twips::rect(d.place.x(), d.place.y(), d.place.width(), d.place.height()));
     b->setFont(fonts::design(QStringLiteral("Tahoma"), 12));
     b->setFocusPolicy(Qt::StrongFocus);
-    b->setToolTip(QString::fromLatin1(d.tip));
+    // Enter presses the focused button, as Space does.
+    b->setAutoDefault(true);
+    b->setToolTip(notepad::tr(d.tip));
     // A flat face of one colour; the focus frame is drawn thick so the keyboard user sees it.
     b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                     " border: 1px solid #404040; }"
@@ -148,7 +150,7 @@ notepad::notepad(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("Jotter"));
+    setWindowTitle(tr("Jotter"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(twips::toPx(designClientWidth), twips::toPx(designClientHeight));
 
@@ -159,39 +161,45 @@ notepad::notepad(QWidget* parent)
     Frame_portrait->setGeometry(twips::rect(portraitBarDesignLeft, 0, portraitBarWidth,
                                             portraitBarHeight));
 
-    const char* exitTip = "Close the Jotter and throw away what is on it";
-    const char* writeTip = "Write again in the colour used before erasing";
-    const char* eraseTip = "Rub out with a wide pen";
-    const char* clearTip = "Wipe the whole Jotter clean";
+    // Captions and tips as written; makeButton translates them.
+    const char* exitTip = QT_TR_NOOP("Close the Jotter and throw away what is on it");
+    const char* writeTip = QT_TR_NOOP("Write again in the colour used before erasing");
+    const char* eraseTip = QT_TR_NOOP("Rub out with a wide pen");
+    const char* clearTip = QT_TR_NOOP("Wipe the whole Jotter clean");
+    const char* exitCaption = QT_TR_NOOP("Exit");
+    const char* writeCaption = QT_TR_NOOP("Write");
+    const char* eraseCaption = QT_TR_NOOP("Erase");
+    const char* clearCaption = QT_TR_NOOP("Clear");
+    const char* flipCaption = QT_TR_NOOP("Flip");
 
     // Created in reading order so that Tab walks each bar from its first button to its last swatch.
     Command1 = makeButton(Frame_landscape, "Command1",
-                          {"Exit", {60, 180, 930, buttonHeight}, exitFace, exitTip});
+                          {exitCaption, {60, 180, 930, buttonHeight}, exitFace, exitTip});
     Command2 = makeButton(Frame_landscape, "Command2",
-                          {"Write", {1120, 180, 930, buttonHeight}, writeFace, writeTip});
+                          {writeCaption, {1120, 180, 930, buttonHeight}, writeFace, writeTip});
     Command5 = makeButton(Frame_landscape, "Command5",
-                          {"Erase", {2180, 180, 930, buttonHeight}, eraseFace, eraseTip});
+                          {eraseCaption, {2180, 180, 930, buttonHeight}, eraseFace, eraseTip});
     Command6 = makeButton(Frame_landscape, "Command6",
-                          {"Clear", {3240, 180, 930, buttonHeight}, clearFace, clearTip});
+                          {clearCaption, {3240, 180, 930, buttonHeight}, clearFace, clearTip});
     Command3 = makeButton(Frame_landscape, "Command3",
-                          {"Flip", {4305, 180, 585, buttonHeight}, flipFace,
-                           "Turn the Jotter tall (wipes it clean)"});
+                          {flipCaption, {4305, 180, 585, buttonHeight}, flipFace,
+                           QT_TR_NOOP("Turn the Jotter tall (wipes it clean)")});
     for (int i = 0; i < swatchCount; ++i) {
         Label1[static_cast<size_t>(i)] = new Swatch(i, Frame_landscape);
         Label1[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label1_%1").arg(i));
     }
 
     Command9 = makeButton(Frame_portrait, "Command9",
-                          {"Exit", {60, 180, 930, buttonHeight}, exitFace, exitTip});
+                          {exitCaption, {60, 180, 930, buttonHeight}, exitFace, exitTip});
     Command10 = makeButton(Frame_portrait, "Command10",
-                           {"Write", {60, 705, 930, buttonHeight}, writeFace, writeTip});
+                           {writeCaption, {60, 705, 930, buttonHeight}, writeFace, writeTip});
     Command8 = makeButton(Frame_portrait, "Command8",
-                          {"Erase", {60, 1230, 930, buttonHeight}, eraseFace, eraseTip});
+                          {eraseCaption, {60, 1230, 930, buttonHeight}, eraseFace, eraseTip});
     Command7 = makeButton(Frame_portrait, "Command7",
-                          {"Clear", {60, 1755, 930, buttonHeight}, clearFace, clearTip});
+                          {clearCaption, {60, 1755, 930, buttonHeight}, clearFace, clearTip});
     Command4 = makeButton(Frame_portrait, "Command4",
-                          {"Flip", {60, 2280, 930, buttonHeight}, flipFace,
-                           "Turn the Jotter wide (wipes it clean)"});
+                          {flipCaption, {60, 2280, 930, buttonHeight}, flipFace,
+                           QT_TR_NOOP("Turn the Jotter wide (wipes it clean)")});
     for (int i = 0; i < swatchCount; ++i) {
         Label11[static_cast<size_t>(i)] = new Swatch(i, Frame_portrait);
         Label11[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label11_%1").arg(i));

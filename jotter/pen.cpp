@@ -1,5 +1,7 @@
 #include "pen.h"
 
+#include <QCoreApplication>
+
 namespace jotter {
 namespace {
 
@@ -9,22 +11,22 @@ struct Entry {
 };
 
 constexpr std::array<Entry, swatchCount> entries{{
-    {0, 0, 0, "Black"},
-    {0, 0, 128, "Dark blue"},
-    {0, 128, 0, "Dark green"},
-    {0, 128, 128, "Dark cyan"},
-    {128, 0, 0, "Dark red"},
-    {128, 0, 128, "Dark magenta"},
-    {128, 128, 0, "Olive"},
-    {192, 192, 192, "Light grey"},
-    {128, 128, 128, "Dark grey"},
-    {0, 0, 255, "Blue"},
-    {0, 255, 0, "Green"},
-    {0, 255, 255, "Cyan"},
-    {255, 0, 0, "Red"},
-    {255, 0, 255, "Magenta"},
-    {255, 255, 0, "Yellow"},
-    {255, 255, 255, "White"},
+    {0, 0, 0, QT_TRANSLATE_NOOP("jotter", "Black")},
+    {0, 0, 128, QT_TRANSLATE_NOOP("jotter", "Dark blue")},
+    {0, 128, 0, QT_TRANSLATE_NOOP("jotter", "Dark green")},
+    {0, 128, 128, QT_TRANSLATE_NOOP("jotter", "Dark cyan")},
+    {128, 0, 0, QT_TRANSLATE_NOOP("jotter", "Dark red")},
+    {128, 0, 128, QT_TRANSLATE_NOOP("jotter", "Dark magenta")},
+    {128, 128, 0, QT_TRANSLATE_NOOP("jotter", "Olive")},
+    {192, 192, 192, QT_TRANSLATE_NOOP("jotter", "Light grey")},
+    {128, 128, 128, QT_TRANSLATE_NOOP("jotter", "Dark grey")},
+    {0, 0, 255, QT_TRANSLATE_NOOP("jotter", "Blue")},
+    {0, 255, 0, QT_TRANSLATE_NOOP("jotter", "Green")},
+    {0, 255, 255, QT_TRANSLATE_NOOP("jotter", "Cyan")},
+    {255, 0, 0, QT_TRANSLATE_NOOP("jotter", "Red")},
+    {255, 0, 255, QT_TRANSLATE_NOOP("jotter", "Magenta")},
+    {255, 255, 0, QT_TRANSLATE_NOOP("jotter", "Yellow")},
+    {255, 255, 255, QT_TRANSLATE_NOOP("jotter", "White")},
 }};
 
 const Entry* entryAt(int index)
@@ -54,7 +56,7 @@ QColor paletteColour(int index)
 QString paletteName(int index)
 {
     const Entry* e = entryAt(index);
-    return e ? QString::fromLatin1(e->name) : QString();
+    return e ? QCoreApplication::translate("jotter", e->name) : QString();
 }
 
 void Pen::write()

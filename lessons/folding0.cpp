@@ -13,6 +13,8 @@ struct Surface {
     const char* shows;
 };
 
+// The ö stands as itself: the translation tool would read the "b" after an escape as one more
+// digit of it.
 const Surface kSurfaces[LessonPage::shapeCount] = {
     {QT_TRANSLATE_NOOP("folding0",
                        "An open-ended cylinder can be constructed from a rectangle. If the "
@@ -31,17 +33,17 @@ const Surface kSurfaces[LessonPage::shapeCount] = {
      QT_TRANSLATE_NOOP("folding0",
                        "A cylinder bent round until its two open ends meet, making a torus.")},
     {QT_TRANSLATE_NOOP("folding0",
-                       "A m\u00f6bius strip can be constructed from a rectangle. If the "
+                       "A möbius strip can be constructed from a rectangle. If the "
                        "rectangle is given a 180\u00b0 twist before being folded around until "
-                       "two opposite edges meet, a m\u00f6bius strip is produced. By twisting "
+                       "two opposite edges meet, a möbius strip is produced. By twisting "
                        "the rectangle, before joining its edges, both sides of the rectangle "
-                       "become joined, so the m\u00f6bius strip has just one face with twice "
+                       "become joined, so the möbius strip has just one face with twice "
                        "the area of the rectangle. It also has just one edge which is twice the "
                        "length of the corresponding edge of the rectangle."),
      18, "mobiussm\\bstr00", ".jpg", 100,
      QT_TRANSLATE_NOOP("folding0",
                        "A rectangle given a half twist and joined at its ends, making a "
-                       "M\u00f6bius strip.")},
+                       "Möbius strip.")},
     {QT_TRANSLATE_NOOP("folding0",
                        "If we take a circle and remove a sector from it, then pull the two "
                        "edges of the missing sector together, we can construct an open-ended "
@@ -57,7 +59,7 @@ const Surface kSurfaces[LessonPage::shapeCount] = {
 
 folding0::folding0(QWidget* parent)
     : LessonPage({tr("Paper Folding"), QStringLiteral("folding"),
-                  {tr("Cylinder"), tr("Torus"), tr("M\u00f6bius Strip"), tr("Cone")},
+                  {tr("Cylinder"), tr("Torus"), tr("Möbius Strip"), tr("Cone")},
                   2415, 3135, 4680, 3255},
                  parent)
 {

@@ -15,6 +15,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses a focused picture button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage m_picture;

@@ -37,6 +37,8 @@ QPushButton* greyButton(QWidget* parent, const char* name, const QString& text)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
+    // Enter presses whichever button has the focus, not only the default one.
+    button->setAutoDefault(true);
     QPalette pal = button->palette();
     pal.setColor(QPalette::Button, kGrey);
     button->setPalette(pal);
