@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Set up, build and run Vornash 3 Demo on Debian 12.
 #   scripts/vornash.sh run    install what is missing, build (pictures included), start the program
-#   scripts/vornash.sh test   install what is missing, build, run every test
+#   scripts/vornash.sh test   install what is missing, build, run every test; then build and run
+#                             every test again under the sanitizers (in build/sanitize) and fuzz
+#                             the answer reader for a minute (in build/fuzz)
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,6 +16,7 @@ packages=(
   libgif-dev
   fonts-wine fonts-liberation
   xvfb xauth dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
+  clang-14 libclang-rt-14-dev
 )
 
 say() { printf 'vornash: %s\n' "$*" >&2; }
@@ -36,6 +39,37 @@ build_all() {
   cmake --build "$build" -j "$jobs"
 }
 
+# The whole suite again with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer:
+# the first report of any of them fails its test. -O1 keeps the build and the run quick.
+sanitized_tests() {
+  local dir="$build/sanitize"
+  # Called where a failure must not end the script, so each step checks the one before.
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DVORNASH_SANITIZE=ON >/dev/null &&
+  cmake --build "$dir" -j "$jobs" &&
+  (cd "$dir" &&
+   ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0:check_initialization_order=1 \
+   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+   LSAN_OPTIONS="suppressions=$here/tests/reliability/lsan.supp:print_suppressions=0" \
+   ctest --output-on-failure -j "$jobs")
+}
+
+# A minute of libFuzzer on the answer reader and the check. An input that fails is written to
+# tests/fuzz/regressions/, which the unit tests replay from then on: commit it with the mend.
+fuzz_answers() {
+  local dir="$build/fuzz"
+  cmake -S "$here/tests/fuzz" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null &&
+  cmake --build "$dir" && mkdir -p "$dir/corpus" || return 1
+  if ! "$dir/fuzz_answer" -max_total_time=60 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+         -dict="$here/tests/fuzz/answer.dict" -artifact_prefix="$here/tests/fuzz/regressions/" \
+         "$dir/corpus" "$here/tests/fuzz/corpus" 2>"$dir/fuzz.log"; then
+    tail -n 40 "$dir/fuzz.log" >&2
+    say "the fuzzer found a failing input; it is in tests/fuzz/regressions/"
+    return 1
+  fi
+  say "fuzzing: $(grep -m1 'stat::number_of_executed_units' "$dir/fuzz.log" | awk '{print $2}') inputs, no failure"
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -53,8 +87,15 @@ case "${1:-}" in
   test)
     install_missing
     build_all
-    cd "$build"
-    ctest --output-on-failure -j "$jobs"
+    # Every stage runs even when an earlier one failed, so that one run shows every fault.
+    failed=()
+    (cd "$build" && ctest --output-on-failure -j "$jobs") || failed+=("tests")
+    sanitized_tests || failed+=("sanitizer tests")
+    fuzz_answers || failed+=("fuzzing")
+    if [ ${#failed[@]} -gt 0 ]; then
+      say "failed: ${failed[*]}"
+      exit 1
+    fi
     ;;
   *)
     echo "usage: $0 run|test" >&2

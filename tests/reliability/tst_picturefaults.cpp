@@ -1,0 +1,189 @@
+// The whole road through the program with its picture folders damaged in every way a school
+// machine manages: folders gone, empty files, cut-off files, pictures of another kind or plain
+// text under the expected names, folders where files should be, files nobody may read. Every
+// page still opens, every button still works, and each page goes on without the picture.
+
+#include "draws.h"
+#include "fonts.h"
+#include "framebox.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "road.h"
+#include "walk.h"
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImageWriter>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace {
+
+enum Fault { Absent, Empty, Truncated, OtherFormat, Text, Directory, Unreadable };
+
+// The real pictures, drawn by the build beside the test executables: path relative to the
+// executable's folder, and size.
+struct Source {
+    QString relPath;
+    qint64 size = 0;
+};
+
+QList<Source> realPictures()
+{
+    QList<Source> found;
+    const QDir bin(QCoreApplication::applicationDirPath());
+    for (const QString& folder : bin.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDirIterator it(bin.filePath(folder), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo info(it.next());
+            found.append({bin.relativeFilePath(info.absoluteFilePath()), info.size()});
+        }
+    }
+    return found;
+}
+
+QByteArray pictureBytes(const char* format)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return bytes;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestPictureFaults : public QObject {
+    Q_OBJECT
+    int m_ended = 0;
+    QList<Source> m_sources;
+
+    // Builds the damaged copy of the picture folders under `root`; false when it cannot.
+    bool build(const QString& root, int fault)
+    {
+        const QDir bin(QCoreApplication::applicationDirPath());
+        const QByteArray other = pictureBytes("bmp");
+        const QByteArray text = QByteArrayLiteral("This is not a picture.\n").repeated(40);
+        for (const Source& s : std::as_const(m_sources)) {
+            const QString path = root + QLatin1Char('/') + s.relPath;
+            if (fault == Fault::Absent)
+                continue;
+            if (!QDir().mkpath(QFileInfo(path).path()))
+                return false;
+            bool ok = true;
+            switch (fault) {
+            case Fault::Absent: break;
+            case Fault::Empty: ok = writeFile(path, {}); break;
+            case Fault::Truncated: {
+                QFile in(bin.filePath(s.relPath));
+                ok = in.open(QIODevice::ReadOnly) && writeFile(path, in.read(s.size / 3));
+                break;
+            }
+            case Fault::OtherFormat: ok = writeFile(path, other); break;
+            case Fault::Text: ok = writeFile(path, text); break;
+            case Fault::Directory: ok = QDir().mkpath(path); break;
+            case Fault::Unreadable:
+                ok = writeFile(path, pictureBytes("png"))
+                     && QFile::setPermissions(path, QFileDevice::Permissions());
+                break;
+            }
+            if (!ok)
+                return false;
+        }
+        return true;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        fonts::registerDesignFonts();
+        road::registerAllPages();
+        navigation::setEndProgram([this] {
+            ++m_ended;
+            walk::closeEverything();
+        });
+        m_sources = realPictures();
+        QVERIFY2(m_sources.size() > 100, "the build's pictures are missing beside the test");
+        qInfo("%lld real pictures copied into each damaged folder", qlonglong(m_sources.size()));
+    }
+
+    void cleanup()
+    {
+        walk::closeEverything();
+        pictures::setSearchRoots({});
+        draws::setSeedFactory({});
+    }
+
+    void wholeRoad_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("folders absent") << int(Fault::Absent);
+        QTest::newRow("zero-byte files") << int(Fault::Empty);
+        QTest::newRow("truncated files") << int(Fault::Truncated);
+        QTest::newRow("another format under the name") << int(Fault::OtherFormat);
+        QTest::newRow("text under the name") << int(Fault::Text);
+        QTest::newRow("directories for files") << int(Fault::Directory);
+        QTest::newRow("unreadable files") << int(Fault::Unreadable);
+    }
+
+    void wholeRoad()
+    {
+        QFETCH(int, fault);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(build(dir.path(), fault));
+        if (fault == Fault::Unreadable) {
+            QFile probe(dir.filePath(m_sources.first().relPath));
+            if (probe.open(QIODevice::ReadOnly)) {
+                const QString why = geteuid() == 0
+                                        ? QStringLiteral("running as root, which reads files with no permissions")
+                                        : QStringLiteral("this file system ignores permissions");
+                QSKIP(qPrintable(QStringLiteral("files made unreadable can still be read here: ") + why));
+            }
+        }
+        pictures::setSearchRoots({dir.path()});
+        // Fixed draws: every problem type comes round in turn.
+        draws::setSeedFactory([] { return draws::fixed({0.05, 0.4, 0.7, 0.2, 0.9, 0.55, 0.3}); });
+
+        const int endedBefore = m_ended;
+        navigation::show(QStringLiteral("Titlefrm"));
+        auto* title = walk::only<Titlefrm>();
+        QVERIFY(title);
+        if (fault != Fault::OtherFormat && fault != Fault::Truncated)
+            QVERIFY(title->Picture1->picture().isNull());
+
+        walk::wholeRoad(8, 6);
+        if (QTest::currentTestFailed())
+            return;
+
+        // The pages went on without their pictures where nothing could be read.
+        walk::closeEverything();
+        navigation::show(QStringLiteral("circles"));
+        auto* problemsPage = walk::only<ProblemPage>(false);
+        QVERIFY(problemsPage);
+        if (fault != Fault::OtherFormat && fault != Fault::Truncated) {
+            QVERIFY(problemsPage->Image2->frame().isNull());
+            QVERIFY(problemsPage->cmdexit->picture().isNull());
+        }
+        walk::press(problemsPage->cmdexit);
+        QVERIFY(walk::only<intro0>());
+        walk::press(walk::only<intro0>()->Command1);
+        title = walk::only<Titlefrm>();
+        QVERIFY(title);
+        walk::press(title->Command2);
+        QCOMPARE(m_ended, endedBefore + 1);
+        QVERIFY(walk::openWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPictureFaults)
+#include "tst_picturefaults.moc"
