@@ -319,6 +319,38 @@ private Q_SLOTS:
         }
     }
 
+    void enterInTheJotter_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("portrait");
+        QTest::newRow("Exit") << "Command1" << true << false;
+        QTest::newRow("Flip") << "Command3" << false << true;
+        QTest::newRow("Erase") << "Command5" << false << false;
+    }
+
+    // The Jotter's buttons are pressed by Enter as by Space.
+    void enterInTheJotter()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, closes);
+        QFETCH(bool, portrait);
+        jotter::show();
+        QPointer<jotter::notepad> pad = jotter::instance();
+        QVERIFY(pad);
+        pad->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(pad));
+        auto* b = pad->findChild<QPushButton*>(button);
+        QVERIFY(b);
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(b, Qt::Key_Return);
+        QCOMPARE(jotter::instance() == nullptr, closes);
+        if (!closes) {
+            QCOMPARE(pad->isPortrait(), portrait);
+            QCOMPARE(pad->pen().isErasing(), button == QLatin1String("Command5"));
+        }
+    }
+
     // Enter on the bar's buttons, as Space.
     void enterOnTheBar()
     {
