@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -41,6 +43,12 @@ int main(int argc, char** argv)
             icon.addFile(file, QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
+    // A translation for the pupil's language, when one is installed beside the pictures.
+    QTranslator translator;
+    const QString translation = pictures::resolve(
+        QStringLiteral("translations\\vornash_%1.qm").arg(QLocale::system().name()));
+    if (!translation.isEmpty() && translator.load(translation))
+        QCoreApplication::installTranslator(&translator);
     road::registerAllPages();
     // The program ends only from the title screen's "Exit", never when a page is left.
     QApplication::setQuitOnLastWindowClosed(false);
