@@ -228,6 +228,8 @@ private Q_SLOTS:
         // (The sanitizers' allocator keeps its own books, so these stay zero there.)
         qInfo("heap in use %lld KB after trip %d, %lld KB after trip %d", heapAt100 / 1024,
               rounds / 10, heapInUse() / 1024, rounds);
+#else
+        Q_UNUSED(heapAt100);
 #endif
         QCOMPARE(after.topLevels, before.topLevels);
         QCOMPARE(after.objects, before.objects);
