@@ -12,6 +12,7 @@
 #include "walk.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDirIterator>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -21,7 +22,7 @@
 
 namespace {
 
-enum Fault { Absent, Empty, Truncated, OtherFormat, Text, Directory, Unreadable };
+enum Fault { Absent, Empty, Truncated, OtherFormat, Text, Directory, Unreadable, Huge };
 
 // The real pictures, drawn by the build beside the test executables: path relative to the
 // executable's folder, and size.
@@ -53,6 +54,39 @@ QByteArray pictureBytes(const char* format)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter(&buffer, format).write(image);
     return bytes;
+}
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG file that claims to be 40000 x 40000 pixels (six gigabytes once decoded) and holds
+// next to nothing: what a picture saved wrongly, or a prank, can look like.
+QByteArray hugePicture()
+{
+    auto chunk = [](const char* type, const QByteArray& data) {
+        QByteArray body = QByteArray(type, 4) + data;
+        QByteArray out;
+        QDataStream stream(&out, QIODevice::WriteOnly);
+        stream << quint32(data.size());
+        out += body;
+        QDataStream tail(&out, QIODevice::Append);
+        tail << crc32(body);
+        return out;
+    };
+    QByteArray header;
+    QDataStream stream(&header, QIODevice::WriteOnly);
+    stream << quint32(40000) << quint32(40000) << quint8(8) << quint8(6) << quint8(0) << quint8(0)
+           << quint8(0);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header)
+           + chunk("IDAT", QByteArray::fromHex("789c636000000002000001")) + chunk("IEND", {});
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -104,6 +138,7 @@ class TestPictureFaults : public QObject {
         const QDir bin(QCoreApplication::applicationDirPath());
         const QByteArray other = pictureBytes("bmp");
         const QByteArray text = QByteArrayLiteral("This is not a picture.\n").repeated(40);
+        const QByteArray huge = hugePicture();
         for (const Source& s : std::as_const(m_sources)) {
             const QString path = root + QLatin1Char('/') + s.relPath;
             if (fault == Fault::Absent)
@@ -122,6 +157,7 @@ class TestPictureFaults : public QObject {
             case Fault::OtherFormat: ok = writeFile(path, other); break;
             case Fault::Text: ok = writeFile(path, text); break;
             case Fault::Directory: ok = QDir().mkpath(path); break;
+            case Fault::Huge: ok = writeFile(path, huge); break;
             case Fault::Unreadable:
                 ok = writeFile(path, pictureBytes("png"))
                      && QFile::setPermissions(path, QFileDevice::Permissions());
@@ -164,6 +200,7 @@ private Q_SLOTS:
         QTest::newRow("text under the name") << int(Fault::Text);
         QTest::newRow("directories for files") << int(Fault::Directory);
         QTest::newRow("unreadable files") << int(Fault::Unreadable);
+        QTest::newRow("pictures claiming to be enormous") << int(Fault::Huge);
     }
 
     void wholeRoad()
