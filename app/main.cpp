@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QTranslator>
 #include <cstdio>
 
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vornash"));
     fonts::registerDesignFonts();
+    // Every page is built afresh and reads its pictures afresh, so cached style pixmaps of pages
+    // already left would only pile up over a long lesson; a small cache is plenty.
+    QPixmapCache::setCacheLimit(1024);
     // The window carries the sizes that title bars and task bars draw. Every size given here is
     // read and sent to the window system as the first window opens; the large ones reach
     // launchers through the installed icon theme instead.
