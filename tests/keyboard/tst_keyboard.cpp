@@ -17,6 +17,7 @@
 #include "page.h"
 #include "picturebutton.h"
 #include "problempage.h"
+#include "../common/windows.h"
 #include "road.h"
 #include "titlefrm.h"
 
@@ -30,24 +31,8 @@
 
 namespace {
 
-QList<QWidget*> openWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Page*>(w) || qobject_cast<jotter::notepad*>(w))
-            windows << w;
-    }
-    return windows;
-}
-
-void closeEverything()
-{
-    jotter::close();
-    for (QWidget* w : openWindows())
-        delete w;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using windows::closeEverything;
+using windows::openWindows;
 
 // The name of the one page open, or a note of how many there are.
 QString onlyPageName()

@@ -4,6 +4,7 @@
 // the picture-fault, soak and storm tests. The helpers use QVERIFY, so a caller checks
 // QTest::currentTestFailed() after each one.
 
+#include "../common/windows.h"
 #include "answer.h"
 #include "circles0.h"
 #include "folding0.h"
@@ -33,44 +34,9 @@
 
 namespace walk {
 
-// The pages and the Jotter that exist once the pages left behind are destroyed.
-inline QList<QWidget*> openWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Page*>(w) || qobject_cast<jotter::notepad*>(w))
-            windows << w;
-    }
-    return windows;
-}
-
-inline void closeEverything()
-{
-    jotter::close();
-    for (QWidget* w : openWindows())
-        delete w;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The one page open, of the expected kind, with the Jotter beside it or not; nullptr otherwise.
-template <typename T>
-T* only(bool jotterOpen = false)
-{
-    const QList<QWidget*> windows = openWindows();
-    T* page = nullptr;
-    int pages = 0;
-    for (QWidget* w : windows) {
-        if (qobject_cast<Page*>(w)) {
-            ++pages;
-            page = qobject_cast<T*>(w);
-        }
-    }
-    const bool jotterThere = jotter::instance() != nullptr;
-    if (pages != 1 || jotterThere != jotterOpen || windows.size() != 1 + (jotterOpen ? 1 : 0))
-        return nullptr;
-    return page;
-}
+using windows::closeEverything;
+using windows::only;
+using windows::openWindows;
 
 // A click where the pupil would click: the control must be on show, enabled and big enough
 // to be hit, whether or not its picture could be read.

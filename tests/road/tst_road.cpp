@@ -1,6 +1,7 @@
 // The whole road through the program with real clicks and keys, as a pupil takes it: at every
 // step exactly the expected windows exist, and every page left behind has been destroyed.
 
+#include "../common/windows.h"
 #include "circles0.h"
 #include "draws.h"
 #include "folding0.h"
@@ -25,34 +26,13 @@
 
 namespace {
 
-QList<QWidget*> openWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Page*>(w) || qobject_cast<jotter::notepad*>(w))
-            windows << w;
-    }
-    return windows;
-}
+using windows::openWindows;
 
 // The one page open, of the expected kind, with the Jotter beside it or not.
 template <typename T>
 T* expectOnly(bool jotterOpen = false)
 {
-    const QList<QWidget*> windows = openWindows();
-    T* page = nullptr;
-    int pages = 0;
-    for (QWidget* w : windows) {
-        if (qobject_cast<Page*>(w)) {
-            ++pages;
-            page = qobject_cast<T*>(w);
-        }
-    }
-    const bool jotter = jotter::instance() != nullptr;
-    if (pages != 1 || jotter != jotterOpen || windows.size() != 1 + (jotterOpen ? 1 : 0))
-        return nullptr;
-    return page;
+    return windows::only<T>(jotterOpen);
 }
 
 void drag(QWidget* surface, QPoint from, QPoint to)
