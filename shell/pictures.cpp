@@ -2,9 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 // Off by default; QT_LOGGING_RULES="vornash.pictures.info=true" lists every picture not found.
 Q_LOGGING_CATEGORY(lcPictures, "vornash.pictures", QtWarningMsg)
@@ -89,6 +98,242 @@ QImage load(const QString& designPath)
     return load(designPath, QSize());
 }
 
+namespace {
+
+// Whether a picture of `full` size shown fitted inside `shownIn` needs no more than half of it.
+bool halfIsEnough(const QSize& full, const QSize& shownIn)
+{
+    if (shownIn.isEmpty() || full.isEmpty())
+        return false;
+    const QSize fitted = full.scaled(shownIn, Qt::KeepAspectRatio);
+    return 2 * fitted.width() <= full.width() && 2 * fitted.height() <= full.height();
+}
+
+// The cylinder's frames are GIFs, read at every tick of the animation; decoding them index by
+// index spends most of a tick's budget. This reader takes the plain case that our artwork tool
+// writes (one opaque image covering the whole picture): the file's structure is parsed by
+// giflib, the codes are expanded here by copying runs, and the colours are looked up (and
+// halved, for a small box) in one pass. Anything else goes to the general reader.
+enum class GifOutcome { Read, Broken, NotOurs };
+
+struct GifResult {
+    GifOutcome outcome = GifOutcome::NotOurs;
+    QImage image;
+};
+
+int readFromFile(GifFileType* gif, GifByteType* buffer, int length)
+{
+    auto* file = static_cast<QFile*>(gif->UserData);
+    const qint64 got = file->read(reinterpret_cast<char*>(buffer), length);
+    return got < 0 ? 0 : int(got);
+}
+
+struct GifCloser {
+    void operator()(GifFileType* gif) const
+    {
+        int error = 0;
+        DGifCloseFile(gif, &error);
+    }
+};
+
+// A picture larger than this is left to the general reader, which enforces its own limits.
+constexpr qint64 kMostGifPixels = 64LL * 1024 * 1024;
+
+// Expands a GIF image's compressed codes into `out` (one colour index per pixel, in the order
+// the file stores the rows). Each code stands for an earlier run of the output plus one index,
+// so a run is copied from where it was first written rather than walked back index by index.
+// False when the codes are damaged or end before every pixel has its index.
+bool expandCodes(const std::vector<uchar>& codes, int minCodeSize, uchar* out, qint64 pixels)
+{
+    if (minCodeSize < 2 || minCodeSize > 8)
+        return false;
+    constexpr int kMostCodes = 4096;
+    const int clearCode = 1 << minCodeSize;
+    const int endCode = clearCode + 1;
+    std::array<qint64, kMostCodes> runStart{};
+    std::array<int, kMostCodes> runLength{};
+    int codeSize = minCodeSize + 1;
+    int nextCode = endCode + 1;
+    int previous = -1;
+    qint64 previousStart = 0;
+    qint64 pos = 0;
+    quint64 bits = 0;
+    int bitCount = 0;
+    std::size_t in = 0;
+
+    while (pos < pixels) {
+        while (bitCount < codeSize) {
+            if (in == codes.size())
+                return false;
+            bits |= quint64(codes[in++]) << bitCount;
+            bitCount += 8;
+        }
+        const int code = int(bits & ((1u << codeSize) - 1));
+        bits >>= codeSize;
+        bitCount -= codeSize;
+
+        if (code == clearCode) {
+            codeSize = minCodeSize + 1;
+            nextCode = endCode + 1;
+            previous = -1;
+            continue;
+        }
+        if (code == endCode)
+            return false;  // ended before the last pixel
+        const qint64 here = pos;
+        if (code < clearCode) {
+            out[pos++] = uchar(code);
+        } else if (code < nextCode && previous >= 0) {
+            const qint64 room = pixels - pos;
+            const qint64 length = std::min<qint64>(runLength[std::size_t(code)], room);
+            std::memcpy(out + pos, out + runStart[std::size_t(code)], std::size_t(length));
+            pos += length;
+        } else if (code == nextCode && previous >= 0) {
+            // The code being defined right now: the previous run and its own first index.
+            const qint64 length = std::min<qint64>(runLength[std::size_t(previous)], pixels - pos);
+            std::memcpy(out + pos, out + previousStart, std::size_t(length));
+            pos += length;
+            if (pos < pixels)
+                out[pos++] = out[previousStart];
+        } else {
+            return false;  // a code not yet defined
+        }
+        if (previous >= 0 && nextCode < kMostCodes) {
+            // The previous run followed by the first index of this one lies in the output
+            // already, unbroken, from where the previous run starts.
+            runStart[std::size_t(nextCode)] = previousStart;
+            runLength[std::size_t(nextCode)] = runLength[std::size_t(previous)] + 1;
+            ++nextCode;
+            if (nextCode == (1 << codeSize) && codeSize < 12)
+                ++codeSize;
+        }
+        if (code < clearCode) {
+            runStart[std::size_t(code)] = here;
+            runLength[std::size_t(code)] = 1;
+        }
+        previous = code;
+        previousStart = here;
+    }
+    return true;
+}
+
+// The colour of each index, opaque.
+void lookUpRow(const uchar* indices, const std::array<QRgb, 256>& colours, QRgb* out, int width)
+{
+    for (int x = 0; x < width; ++x)
+        out[x] = colours[indices[x]];
+}
+
+// Every 2x2 block of indices becomes one pixel, the mean of its four colours.
+void halveRows(const uchar* top, const uchar* bottom, const std::array<QRgb, 256>& colours,
+               QRgb* out, int halfWidth)
+{
+    for (int x = 0; x < halfWidth; ++x) {
+        const QRgb a = colours[top[2 * x]], b = colours[top[2 * x + 1]];
+        const QRgb c = colours[bottom[2 * x]], d = colours[bottom[2 * x + 1]];
+        // Red and blue add up side by side in one word, green in another; four 8-bit values
+        // never carry into the next lane.
+        const quint32 redBlue = (a & 0xFF00FFu) + (b & 0xFF00FFu) + (c & 0xFF00FFu) + (d & 0xFF00FFu);
+        const quint32 green = (a & 0xFF00u) + (b & 0xFF00u) + (c & 0xFF00u) + (d & 0xFF00u);
+        out[x] = 0xFF000000u | (((redBlue + 0x20002u) >> 2) & 0xFF00FFu)
+                 | (((green + 0x200u) >> 2) & 0xFF00u);
+    }
+}
+
+GifResult readGif(QFile& file, const QSize& shownIn)
+{
+    int error = 0;
+    std::unique_ptr<GifFileType, GifCloser> gif(DGifOpen(&file, readFromFile, &error));
+    if (!gif)
+        return {error == D_GIF_ERR_NOT_GIF_FILE ? GifOutcome::NotOurs : GifOutcome::Broken, {}};
+    const int width = gif->SWidth, height = gif->SHeight;
+    if (width <= 0 || height <= 0 || qint64(width) * height > kMostGifPixels)
+        return {};
+
+    for (;;) {
+        GifRecordType record = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &record) != GIF_OK)
+            return {GifOutcome::Broken, {}};
+        if (record == TERMINATE_RECORD_TYPE)
+            return {GifOutcome::Broken, {}};  // no image at all
+        if (record == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType* block = nullptr;
+            if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK)
+                return {GifOutcome::Broken, {}};
+            // A transparent colour needs the general reader's handling.
+            if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 1 && (block[1] & 0x01))
+                return {};
+            while (block) {
+                if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK)
+                    return {GifOutcome::Broken, {}};
+            }
+            continue;
+        }
+        if (record != IMAGE_DESC_RECORD_TYPE)
+            continue;
+        if (DGifGetImageDesc(gif.get()) != GIF_OK)
+            return {GifOutcome::Broken, {}};
+        const GifImageDesc& desc = gif->Image;
+        const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+        // A first image smaller than the picture leaves a background to fill: not our case.
+        if (desc.Left != 0 || desc.Top != 0 || desc.Width != width || desc.Height != height || !map)
+            return {};
+
+        // Indices past the end of the colour map show black rather than whatever lies beyond.
+        std::array<QRgb, 256> colours;
+        colours.fill(qRgb(0, 0, 0));
+        for (int i = 0; i < map->ColorCount && i < 256; ++i)
+            colours[std::size_t(i)] = qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue);
+
+        // The compressed codes, gathered from their blocks; the decoding is ours.
+        int minCodeSize = 0;
+        GifByteType* block = nullptr;
+        if (DGifGetCode(gif.get(), &minCodeSize, &block) != GIF_OK)
+            return {GifOutcome::Broken, {}};
+        std::vector<uchar> codes;
+        codes.reserve(std::size_t(file.size()));
+        while (block) {
+            codes.insert(codes.end(), block + 1, block + 1 + block[0]);
+            if (DGifGetCodeNext(gif.get(), &block) != GIF_OK)
+                return {GifOutcome::Broken, {}};
+        }
+        const qint64 pixels = qint64(width) * height;
+        std::vector<uchar> stored(static_cast<std::size_t>(pixels));
+        if (!expandCodes(codes, minCodeSize, stored.data(), pixels))
+            return {GifOutcome::Broken, {}};
+
+        // Row y of the picture, wherever the file stored it.
+        std::vector<int> storedRow(static_cast<std::size_t>(height));
+        if (desc.Interlace) {
+            int next = 0;
+            for (const auto& [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+                for (int y = first; y < height; y += step)
+                    storedRow[std::size_t(y)] = next++;
+            }
+        } else {
+            for (int y = 0; y < height; ++y)
+                storedRow[std::size_t(y)] = y;
+        }
+        auto row = [&](int y) { return stored.data() + qint64(storedRow[std::size_t(y)]) * width; };
+
+        const bool half = width >= 2 && height >= 2 && halfIsEnough(QSize(width, height), shownIn);
+        QImage image(half ? width / 2 : width, half ? height / 2 : height, QImage::Format_RGB32);
+        if (image.isNull())
+            return {GifOutcome::Broken, {}};
+        for (int y = 0; y < image.height(); ++y) {
+            auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+            if (half)
+                halveRows(row(2 * y), row(2 * y + 1), colours, out, image.width());
+            else
+                lookUpRow(row(y), colours, out, width);
+        }
+        return {GifOutcome::Read, image};
+    }
+}
+
+} // namespace
+
 QImage load(const QString& designPath, const QSize& shownIn)
 {
     const QString path = resolve(designPath);
@@ -96,15 +341,31 @@ QImage load(const QString& designPath, const QSize& shownIn)
         qCInfo(lcPictures) << "picture not found:" << designPath;
         return {};
     }
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCInfo(lcPictures) << "picture not readable:" << path << file.errorString();
+        return {};
+    }
+    // The content decides, not the name: a JPEG may sit under a .gif name and the other way round.
+    if (file.peek(3) == "GIF") {
+        GifResult gif = readGif(file, shownIn);
+        if (gif.outcome == GifOutcome::Read)
+            return gif.image;
+        if (gif.outcome == GifOutcome::Broken) {
+            qCInfo(lcPictures) << "picture not readable:" << path << "broken GIF";
+            return {};
+        }
+        if (!file.seek(0))
+            return {};
+    }
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     // Only JPEG shrinks inside its decoder; other formats would decode whole and then scale,
     // which costs more than letting the painter scale.
     if (!shownIn.isEmpty() && reader.format() == "jpeg") {
         const QSize full = reader.size();
-        const QSize fitted = full.scaled(shownIn, Qt::KeepAspectRatio);
-        if (full.isValid() && 2 * fitted.width() <= full.width() && 2 * fitted.height() <= full.height())
-            reader.setScaledSize(fitted);
+        if (full.isValid() && halfIsEnough(full, shownIn))
+            reader.setScaledSize(full.scaled(shownIn, Qt::KeepAspectRatio));
     }
     QImage image = reader.read();
     if (image.isNull())

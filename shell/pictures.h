@@ -26,8 +26,9 @@ QImage load(const QString& designPath);
 
 // Reads a picture that will be shown fitted inside `shownIn` device pixels. A JPEG at least
 // twice its fitted size is decoded straight to that size (the decoder halves it for less work
-// than a whole decode), which spares the scaling in every paint too; any other picture is read
-// whole, as load() reads it.
+// than a whole decode), which spares the scaling in every paint too. A GIF at least twice its
+// fitted size is read at half its size, each pixel the mean of a 2x2 block, in the same pass
+// that looks up its colours. Any other picture is read whole, as load() reads it.
 QImage load(const QString& designPath, const QSize& shownIn);
 
 } // namespace pictures
