@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
+#include <QScopeGuard>
 
 #include <gif_lib.h>
 
@@ -138,11 +139,27 @@ struct GifCloser {
 
 // A picture larger than this is left to the general reader, which enforces its own limits.
 constexpr qint64 kMostGifPixels = 64LL * 1024 * 1024;
+// Working room kept between reads, enough for frames of four times the cylinder's size.
+constexpr std::size_t kMostKeptBytes = 4 * 1024 * 1024;
 
 // Expands a GIF image's compressed codes into `out` (one colour index per pixel, in the order
-// the file stores the rows). Each code stands for an earlier run of the output plus one index,
+// the file stores the rows; `out` has kRunSlack bytes more). Each code stands for an earlier run of the output plus one index,
 // so a run is copied from where it was first written rather than walked back index by index.
 // False when the codes are damaged or end before every pixel has its index.
+// Runs are mostly a few indices long, too short for a library copy to pay off; eight at a time,
+// the last eight possibly past the run. The source always ends before the destination begins,
+// and the output has kRunSlack bytes spare at its end.
+constexpr qint64 kRunSlack = 8;
+
+inline void copyRun(uchar* to, const uchar* from, qint64 length)
+{
+    for (qint64 i = 0; i < length; i += 8) {
+        quint64 eight;
+        std::memcpy(&eight, from + i, 8);
+        std::memcpy(to + i, &eight, 8);
+    }
+}
+
 bool expandCodes(const std::vector<uchar>& codes, int minCodeSize, uchar* out, qint64 pixels)
 {
     if (minCodeSize < 2 || minCodeSize > 8)
@@ -184,14 +201,13 @@ bool expandCodes(const std::vector<uchar>& codes, int minCodeSize, uchar* out, q
         if (code < clearCode) {
             out[pos++] = uchar(code);
         } else if (code < nextCode && previous >= 0) {
-            const qint64 room = pixels - pos;
-            const qint64 length = std::min<qint64>(runLength[std::size_t(code)], room);
-            std::memcpy(out + pos, out + runStart[std::size_t(code)], std::size_t(length));
+            const qint64 length = std::min<qint64>(runLength[std::size_t(code)], pixels - pos);
+            copyRun(out + pos, out + runStart[std::size_t(code)], length);
             pos += length;
         } else if (code == nextCode && previous >= 0) {
             // The code being defined right now: the previous run and its own first index.
             const qint64 length = std::min<qint64>(runLength[std::size_t(previous)], pixels - pos);
-            std::memcpy(out + pos, out + previousStart, std::size_t(length));
+            copyRun(out + pos, out + previousStart, length);
             pos += length;
             if (pos < pixels)
                 out[pos++] = out[previousStart];
@@ -291,16 +307,25 @@ GifResult readGif(QFile& file, const QSize& shownIn)
         GifByteType* block = nullptr;
         if (DGifGetCode(gif.get(), &minCodeSize, &block) != GIF_OK)
             return {GifOutcome::Broken, {}};
-        std::vector<uchar> codes;
-        codes.reserve(std::size_t(file.size()));
+        // The two working buffers are kept from frame to frame (only their room, never a
+        // frame's content): fresh room at every tick costs more than the expansion.
+        thread_local std::vector<uchar> codes;
+        thread_local std::vector<uchar> stored;
+        codes.clear();
         while (block) {
             codes.insert(codes.end(), block + 1, block + 1 + block[0]);
             if (DGifGetCodeNext(gif.get(), &block) != GIF_OK)
                 return {GifOutcome::Broken, {}};
         }
         const qint64 pixels = qint64(width) * height;
-        std::vector<uchar> stored(static_cast<std::size_t>(pixels));
-        if (!expandCodes(codes, minCodeSize, stored.data(), pixels))
+        stored.resize(static_cast<std::size_t>(pixels + kRunSlack));
+        const bool expanded = expandCodes(codes, minCodeSize, stored.data(), pixels);
+        // A picture far larger than a frame does not keep its room after it is read.
+        const auto release = qScopeGuard([] {
+            if (stored.capacity() > kMostKeptBytes)
+                std::vector<uchar>().swap(stored);
+        });
+        if (!expanded)
             return {GifOutcome::Broken, {}};
 
         // Row y of the picture, wherever the file stored it.
