@@ -254,6 +254,40 @@ private Q_SLOTS:
         QVERIFY(fixtures::sameColour(fixtures::centreColour(picture), Qt::darkGreen));
     }
 
+    // Damaged codes inside an intact GIF read as nothing or as a whole picture, never past
+    // the end of the picture (the sanitizer build checks the memory).
+    void damagedGifCodesStayInside_data()
+    {
+        QTest::addColumn<double>("where");
+        QTest::addColumn<int>("flip");
+        for (double where : {0.1, 0.3, 0.5, 0.7, 0.9}) {
+            for (int flip : {0xFF, 0x0F, 0x80}) {
+                QTest::addRow("at %.0f %%, xor %02x", where * 100, flip) << where << flip;
+            }
+        }
+    }
+    void damagedGifCodesStayInside()
+    {
+        QFETCH(double, where);
+        QFETCH(int, flip);
+        QByteArray gif = gifBytes({64, 48});
+        QVERIFY(gif.size() > 100);
+        // Past the header and the colour map, before the last block.
+        const int first = 13 + 3 * 256 + 11;
+        const int at = first + int(where * (gif.size() - first - 24));
+        for (int i = at; i < at + 16; ++i)
+            gif[i] = char(gif[i] ^ flip);
+        QFile f(m_root.filePath(QStringLiteral("cylindsm/cylind43.gif")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(gif);
+        f.close();
+        for (const QSize& shownIn : {QSize(), QSize(32, 24)}) {
+            const QImage picture = pictures::load(QStringLiteral("cylindsm\\cylind43.gif"), shownIn);
+            QVERIFY(picture.isNull() || picture.size() == (shownIn.isEmpty() ? QSize(64, 48) : shownIn));
+        }
+        QFile::remove(f.fileName());
+    }
+
     // A GIF frame reads as the general reader reads it: whole, pixel for pixel; at half size,
     // within a few steps of the general reading smoothly scaled down.
     void readsGifLikeTheGeneralReader_data()
