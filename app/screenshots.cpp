@@ -62,6 +62,7 @@ void lessonShots(const char* prefix, const QStringList& shapes)
     for (int i = 0; i < shapes.size(); ++i) {
         Lesson lesson;
         lesson.Option1[i]->click();
+        lesson.Option1[i]->setFocus();
         advance(lesson.player(), Module1::framecount / 2);
         save(lesson, QStringLiteral("%1-%2").arg(QLatin1String(prefix), shapes.at(i)));
     }
