@@ -2,10 +2,18 @@
 
 #include "circles0.h"
 #include "folding0.h"
+#include "fonts.h"
 #include "intro0.h"
 #include "navigation.h"
+#include "pictures.h"
 #include "problempage.h"
 #include "titlefrm.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QPixmapCache>
+#include <QTranslator>
 
 namespace road {
 
@@ -17,6 +25,34 @@ void registerAllPages()
     navigation::registerPage(QStringLiteral("folding0"), [] { return new folding0; });
     navigation::registerPage(QStringLiteral("circles"), [] { return new circles; });
     navigation::registerPage(QStringLiteral("folding"), [] { return new folding; });
+}
+
+void startApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("vornash"));
+    fonts::registerDesignFonts();
+    // Every page is built afresh and reads its pictures afresh, so cached style pixmaps of pages
+    // already left would only pile up over a long lesson; a small cache is plenty.
+    QPixmapCache::setCacheLimit(1024);
+    // The window carries the sizes that title bars and task bars draw. Every size given here is
+    // read and sent to the window system as the first window opens; the large ones reach
+    // launchers through the installed icon theme instead.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
+        if (!file.isEmpty())
+            icon.addFile(file, QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+    // A translation for the pupil's language, when one is installed beside the pictures.
+    const QString translation = pictures::resolve(
+        QStringLiteral("translations\\vornash_%1.qm").arg(QLocale::system().name()));
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translation.isEmpty() && translator->load(translation))
+        QCoreApplication::installTranslator(translator);
+    registerAllPages();
+    // The program ends only from the title screen's "Exit", never when a page is left.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 } // namespace road

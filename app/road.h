@@ -4,4 +4,9 @@
 
 namespace road {
 void registerAllPages();
+
+// Everything the program does at start before its first page: its name, the fonts, the window
+// icon, a translation for the pupil's language, the picture cache, and the page registry.
+// Needs the QApplication; the benchmark takes the same path.
+void startApplication();
 }

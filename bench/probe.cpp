@@ -50,17 +50,7 @@ void say(const char* key, double value)
 // The program's own start-up, step for step as its main() takes it.
 void startLikeTheProgram()
 {
-    QApplication::setApplicationName(QStringLiteral("vornash"));
-    fonts::registerDesignFonts();
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
-        if (!file.isEmpty())
-            icon.addFile(file, QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
-    road::registerAllPages();
-    QApplication::setQuitOnLastWindowClosed(false);
+    road::startApplication();
 }
 
 Page* onlyPage()
