@@ -14,8 +14,6 @@
 
 namespace {
 
-const char* const kButtons[] = {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter"};
-
 // A page with the named picture buttons, each at a designed place of its own.
 Page* pageWith(std::initializer_list<const char*> names)
 {
