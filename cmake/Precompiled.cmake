@@ -25,20 +25,16 @@ if(VORNASH_PCH)
   set_target_properties(vornash_pch vornash_pch_gui PROPERTIES AUTOMOC OFF)
 endif()
 
-# vornash_use_pch(<target>...): compile widget targets with the Qt Widgets header.
-function(vornash_use_pch)
+# vornash_use_pch(WIDGETS|GUI <target>...): compile the targets with the shared header of
+# Qt Widgets, or with the one of Qt Core and Gui.
+function(vornash_use_pch kind)
   if(VORNASH_PCH)
+    set(owner vornash_pch_gui)
+    if(kind STREQUAL "WIDGETS")
+      set(owner vornash_pch)
+    endif()
     foreach(target ${ARGN})
-      target_precompile_headers(${target} REUSE_FROM vornash_pch)
-    endforeach()
-  endif()
-endfunction()
-
-# vornash_use_gui_pch(<target>...): compile widget-free targets with the Qt Core and Gui header.
-function(vornash_use_gui_pch)
-  if(VORNASH_PCH)
-    foreach(target ${ARGN})
-      target_precompile_headers(${target} REUSE_FROM vornash_pch_gui)
+      target_precompile_headers(${target} REUSE_FROM ${owner})
     endforeach()
   endif()
 endfunction()
