@@ -62,6 +62,14 @@ if [ "$clean_build" = yes ]; then
   rm -rf "$cleandir"
 fi
 
+# The timing figures want a settled machine: after the builds above, wait (three minutes at
+# most) for the load average of the last minute to fall below 0.5.
+say "waiting for the machine to settle (load average $(cut -d' ' -f1 /proc/loadavg))"
+for _ in $(seq 36); do
+  awk '{ exit !($1 < 0.5) }' /proc/loadavg && break
+  sleep 5
+done
+
 # A private virtual display for the figures that need a window system.
 if [ -n "${VORNASH_BENCH_DISPLAY:-}" ]; then
   display=$VORNASH_BENCH_DISPLAY
