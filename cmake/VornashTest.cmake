@@ -1,7 +1,3 @@
-# vornash_add_test(<name> SOURCES ... LIBS ... [GUI])
-# Registers a Qt Test executable with CTest under "<group>-<name>", where the group is the
-# folder below tests/ (shell, lessons, problems, jotter, artwork), so `ctest -R ^shell-` runs one group.
-# GUI tests run on the offscreen platform with a 1024x768 screen unless the test sets its own.
 # vornash_test_moc(<target>): each test declares its class in its own source and includes
 # "<source>.moc" at the end. moc needs nothing but that file, so it runs on it alone: through
 # AUTOMOC it was handed every include folder and spent half a second per test reading Qt's headers.
@@ -23,6 +19,10 @@ function(vornash_test_moc target)
   target_include_directories(${target} PRIVATE ${dir})
 endfunction()
 
+# vornash_add_test(<name> SOURCES ... LIBS ... [GUI])
+# Registers a Qt Test executable with CTest under "<group>-<name>", where the group is the
+# folder below tests/ (shell, lessons, problems, jotter, artwork), so `ctest -R ^shell-` runs one group.
+# GUI tests run on the offscreen platform with a 1024x768 screen unless the test sets its own.
 function(vornash_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   get_filename_component(group ${CMAKE_CURRENT_SOURCE_DIR} NAME)
