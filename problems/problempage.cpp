@@ -3,16 +3,15 @@
 #include "answer.h"
 #include "draws.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "generators.h"
 #include "jotter.h"
 #include "mediabar.h"
 #include "module1.h"
 #include "navigation.h"
+#include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
 
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +89,6 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Text1->setAccessibleName(tr("Your answer"));
     Text1->setFont(fonts::design(kTahoma, 24));
     pageprops::setGeometry(*Text1, 7920, 4800, 1695, 735);
-    Text1->installEventFilter(this);
     // The caret alone is easy to miss while it blinks off; a bright frame shows where typing goes.
     Text1->setStyleSheet(QStringLiteral(
         "QLineEdit { background: white; color: black; border: 3px solid rgb(150, 150, 150); }"
@@ -119,6 +117,8 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     connect(cmdexit, &QPushButton::clicked, this, &ProblemPage::cmdexit_Click);
     connect(cmdsoln, &QPushButton::clicked, this, &ProblemPage::cmdsoln_Click);
     connect(cmdjotter, &QPushButton::clicked, this, &ProblemPage::cmdjotter_Click);
+    // Enter in the answer box checks, as the check button does.
+    connect(Text1, &QLineEdit::returnPressed, this, &ProblemPage::cmdcheckit_Click);
 
     Form_Load();
 }
@@ -177,12 +177,6 @@ void ProblemPage::cmdcheckit_Click()
     Label4->show();
 }
 
-void ProblemPage::Text1_KeyPress(int keyAscii)
-{
-    if (keyAscii == 13)
-        cmdcheckit_Click();
-}
-
 void ProblemPage::cmdsoln_Click()
 {
     Label4->setText(problems::formatAnswer(Module1::answer));
@@ -199,17 +193,6 @@ void ProblemPage::cmdexit_Click()
     jotter::close();
     navigation::show(QStringLiteral("intro0"));
     unload();
-}
-
-bool ProblemPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            Text1_KeyPress(13);
-    }
-    // The key goes on to the answer box as typed: nothing is filtered out.
-    return Page::eventFilter(watched, event);
 }
 
 circles::circles()

@@ -6,7 +6,7 @@
 #include "page.h"
 #include "problem.h"
 
-class FrameBox;
+class PictureBox;
 class MediaBar;
 class PictureButton;
 class Player;
@@ -24,7 +24,6 @@ public:
     void Form_Load();
     void cmdgo_Click();
     void cmdcheckit_Click();
-    void Text1_KeyPress(int keyAscii);
     void cmdsoln_Click();
     void cmdjotter_Click();
     void cmdexit_Click();
@@ -46,14 +45,12 @@ public:
     MediaBar* MMControl1 = nullptr;
     QLabel* Label3 = nullptr;   // "Full Screen", never enabled
     QLabel* Label2 = nullptr;   // the instruction
-    FrameBox* Image2 = nullptr;
+    PictureBox* Image2 = nullptr;
     QTimer* Timer1 = nullptr;
 
 protected:
     // Builds the page and runs its load handler, which makes the first problem.
     ProblemPage(const QString& caption, double questionPointSize, Generator generate);
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     PictureButton* makeButton(const char* name, const QString& what, QKeyCombination key);

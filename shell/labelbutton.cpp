@@ -1,13 +1,13 @@
 #include "labelbutton.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 LabelButton::LabelButton(const QString& text, QWidget* parent)
-    : QAbstractButton(parent)
+    : QPushButton(text, parent)
 {
-    setText(text);
     setFocusPolicy(Qt::StrongFocus);
+    // Enter presses it while it has the focus, as Space does.
+    setAutoDefault(true);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -68,13 +68,4 @@ void LabelButton::paintEvent(QPaintEvent*)
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
-}
-
-void LabelButton::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }

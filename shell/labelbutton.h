@@ -1,11 +1,11 @@
 #pragma once
 // A label that the pupil can click: text in its own font and colour on a background that is
-// either transparent or filled (a highlight, or a link drawn on black). It is a button to the
-// keyboard (Tab, Space, Enter) and to screen readers, whose name is the visible text.
+// either transparent or filled (a highlight, or a link drawn on black). It is a push button to
+// the keyboard (Tab, Space, Enter) and to screen readers, whose name is the visible text.
 
-#include <QAbstractButton>
+#include <QPushButton>
 
-class LabelButton : public QAbstractButton {
+class LabelButton : public QPushButton {
     Q_OBJECT
 public:
     explicit LabelButton(const QString& text = {}, QWidget* parent = nullptr);
@@ -21,7 +21,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_opaque = false;

@@ -1,6 +1,5 @@
 #include "picturebutton.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -8,6 +7,7 @@ PictureButton::PictureButton(QWidget* parent)
     : QPushButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(true);
 }
 
 void PictureButton::setPicture(const QImage& picture)
@@ -36,13 +36,4 @@ void PictureButton::paintEvent(QPaintEvent* event)
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A command button whose face is a picture. It has no caption, so whoever creates one gives it
-// an accessible name and a tooltip that say what it does.
+// an accessible name and a tooltip that say what it does. Enter presses it while it has the
+// focus, as Space does.
 
 #include <QImage>
 #include <QPushButton>
@@ -15,8 +16,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Enter presses a focused picture button, as Space does.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage m_picture;
