@@ -13,7 +13,6 @@
 #include "circles0.h"
 #include "fonts.h"
 #include "folding0.h"
-#include "framebox.h"
 #include "framename.h"
 #include "intro0.h"
 #include "jotter.h"
@@ -128,7 +127,7 @@ int step(ProbeApplication& app)
             QImageReader reader(path);
             const QImage decoded = reader.read();
             const qint64 t3 = bench::nowNs();
-            if (decoded.isNull() || lesson->Image2->frame().cacheKey() == 0) {
+            if (decoded.isNull() || lesson->Image2->picture().cacheKey() == 0) {
                 std::fprintf(stderr, "frame not readable: %s\n", qPrintable(player.lastFrameFile()));
                 return 1;
             }

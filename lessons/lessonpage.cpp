@@ -2,11 +2,11 @@
 
 #include "draws.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "jotter.h"
 #include "labelbutton.h"
 #include "module1.h"
 #include "navigation.h"
+#include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
 

@@ -8,7 +8,7 @@
 
 #include <QStringList>
 
-class FrameBox;
+class PictureBox;
 class LabelButton;
 class MediaBar;
 class PictureButton;
@@ -39,7 +39,7 @@ public:
     QLabel* Label1 = nullptr;
     LabelButton* Label15 = nullptr;
     PictureButton* cmdexit = nullptr;
-    FrameBox* Image2 = nullptr;
+    PictureBox* Image2 = nullptr;
     QTimer* Timer1 = nullptr;
     MediaBar* MMControl1 = nullptr;
     QLabel* Label3 = nullptr;

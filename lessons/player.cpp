@@ -1,10 +1,10 @@
 #include "player.h"
 
-#include "framebox.h"
 #include "framename.h"
 #include "mediabar.h"
 #include "module1.h"
 #include "page.h"
+#include "picturebox.h"
 #include "pictures.h"
 #include "fonts.h"
 
@@ -24,7 +24,7 @@ const QColor kFullScreenGreyed{150, 150, 150};
 Player::Player(QWidget& host)
     : QObject(&host)
 {
-    Image2 = new FrameBox(&host);
+    Image2 = new PictureBox(&host);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setAccessibleName(tr("Animation"));
     Image2->setFocusPolicy(Qt::StrongFocus);
@@ -78,7 +78,7 @@ void Player::ShowFrame()
     m_lastFrameFile = frameFileName(Module1::smallstem, Module1::framenum, Module1::frameext);
     const QImage frame = pictures::load(m_lastFrameFile, Image2->size() * Image2->devicePixelRatioF());
     if (!frame.isNull())
-        Image2->setFrame(frame);
+        Image2->setPicture(frame);
 }
 
 void Player::Timer1_Timer()

@@ -1,5 +1,5 @@
 #pragma once
-// The animation player that an animated page carries: the frame box Image2, the timer Timer1,
+// The animation player that an animated page carries: the picture box Image2, the timer Timer1,
 // the media bar MMControl1 and the "Full Screen" label Label3, made on the page at their
 // places. The sequence on show lives in Module1 (smallstem, frameext, framecount, framenum),
 // shared by every animated page; the player keeps no copy of it.
@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QString>
 
-class FrameBox;
+class PictureBox;
 class QLabel;
 class QTimer;
 class QWidget;
@@ -33,7 +33,7 @@ public:
     // The design name of the frame file last asked for (empty before the first).
     const QString& lastFrameFile() const { return m_lastFrameFile; }
 
-    FrameBox* Image2 = nullptr;
+    PictureBox* Image2 = nullptr;
     QTimer* Timer1 = nullptr;
     MediaBar* MMControl1 = nullptr;
     QLabel* Label3 = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
-// A box that shows one picture, scaled smoothly to the box with its proportions kept, so that
-// pictures drawn at twice the box size stay sharp on high-density screens. Empty until given one.
+// A box that shows one picture, scaled smoothly to fit the box with its proportions kept and
+// centred in it, so that pictures drawn larger than the box stay sharp on high-density
+// screens. Empty until given one. A box that takes the keyboard focus (the animation box)
+// shows plainly when it has it.
 
 #include <QImage>
 #include <QWidget>
@@ -12,6 +14,9 @@ public:
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
+
+    // Where the picture lands in the box, in the box's own coordinates.
+    QRectF pictureRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,7 +4,6 @@
 
 #include "draws.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "intro0.h"
 #include "jotter.h"
 #include "lessonpage.h"
@@ -162,13 +161,13 @@ private Q_SLOTS:
         QCOMPARE(w->geometry(), expected);
     }
 
-    // The frame box lays a frame of twice its size onto the device pixels one for one.
+    // The picture box lays a frame of twice its size onto the device pixels one for one.
     void frameAtDeviceResolution()
     {
-        FrameBox box;
+        PictureBox box;
         box.resize(twips::toPx(4860), twips::toPx(3660));
         const QImage frame = finePattern(box.size() * kDensity);
-        box.setFrame(frame);
+        box.setPicture(frame);
         const QImage shot = grabbed(&box);
         QCOMPARE(shot.devicePixelRatio(), kDensity);
         QCOMPARE(mismatch(shot, frame, 8), 0.0);
@@ -207,12 +206,10 @@ private Q_SLOTS:
         QWidget* w = p->findChild<QWidget*>(control);
         QVERIFY(w);
         QImage picture;
-        if (auto* frameBox = qobject_cast<FrameBox*>(w))
-            picture = frameBox->frame();
+        if (auto* box = qobject_cast<PictureBox*>(w))
+            picture = box->picture();
         else if (auto* button = qobject_cast<PictureButton*>(w))
             picture = button->picture();
-        else if (auto* pictureBox = qobject_cast<PictureBox*>(w))
-            picture = pictureBox->picture();
         QVERIFY2(!picture.isNull(), "the page shows no picture: is the artwork built?");
         QCOMPARE(picture.size(), w->size() * kDensity);
         const QImage shot = grabbed(w);

@@ -5,7 +5,6 @@
 
 #include "draws.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "intro0.h"
 #include "jotter.h"
 #include "labelbutton.h"
@@ -15,6 +14,7 @@
 #include "navigation.h"
 #include "notepad.h"
 #include "page.h"
+#include "picturebox.h"
 #include "picturebutton.h"
 #include "problempage.h"
 #include "../common/windows.h"

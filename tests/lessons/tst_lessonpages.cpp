@@ -3,11 +3,11 @@
 #include "fixtureframes.h"
 #include "folding0.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "jotter.h"
 #include "labelbutton.h"
 #include "module1.h"
 #include "navigation.h"
+#include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
 
@@ -132,7 +132,7 @@ class TestLessonPages : public QObject {
         draws::setSeedFactory([r] { return draws::fixed({r}); });
     }
 
-    static QPair<int, int> shown(const LessonPage& page) { return shownFrame(page.Image2->frame()); }
+    static QPair<int, int> shown(const LessonPage& page) { return shownFrame(page.Image2->picture()); }
 
 private Q_SLOTS:
     void initTestCase()

@@ -1,7 +1,7 @@
 #include "fixtureframes.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "module1.h"
+#include "picturebox.h"
 #include "player.h"
 
 #include <QAbstractButton>
@@ -46,7 +46,7 @@ class TestPlayer : public QObject {
     std::unique_ptr<QWidget> m_host;
     Player* m_player = nullptr;
 
-    Frame shown() const { return shownFrame(m_player->Image2->frame()); }
+    Frame shown() const { return shownFrame(m_player->Image2->picture()); }
     void click(MediaBar::Button b) { QTest::mouseClick(m_player->MMControl1->button(b), Qt::LeftButton); }
     void showHost()
     {
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(!m_player->Timer1->isActive());
         QCOMPARE(m_player->Timer1->interval(), 50);
         QCOMPARE(m_player->Timer1->timerType(), Qt::PreciseTimer);
-        QVERIFY(m_player->Image2->frame().isNull());
+        QVERIFY(m_player->Image2->picture().isNull());
         QCOMPARE(barState(*m_player->MMControl1), QStringLiteral("0100"));
     }
 
@@ -225,7 +225,7 @@ private Q_SLOTS:
         for (int k = 0; k < 25; ++k)
             m_player->Timer1_Timer();
         QCOMPARE(Module1::framenum, 5);
-        QVERIFY(m_player->Image2->frame().isNull());
+        QVERIFY(m_player->Image2->picture().isNull());
         click(MediaBar::Pause);
         QCOMPARE(barState(*m_player->MMControl1), QStringLiteral("1111"));
     }
@@ -253,8 +253,8 @@ private Q_SLOTS:
         QFETCH(QRectF, expected);
         QImage image(frame, QImage::Format_RGB32);
         image.fill(Qt::red);
-        m_player->Image2->setFrame(image);
-        QCOMPARE(m_player->Image2->frameRect(), expected);
+        m_player->Image2->setPicture(image);
+        QCOMPARE(m_player->Image2->pictureRect(), expected);
     }
 
     void largeFrameIsDrawnSmoothly()
@@ -265,7 +265,7 @@ private Q_SLOTS:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 image.setPixel(x, y, (x % 2) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-        m_player->Image2->setFrame(image);
+        m_player->Image2->setPicture(image);
         const QImage drawn = m_player->Image2->grab().toImage();
         const int grey = qRed(drawn.pixel(drawn.width() / 2, drawn.height() / 2));
         QVERIFY2(grey > 60 && grey < 195, qPrintable(QString::number(grey)));

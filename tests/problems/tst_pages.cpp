@@ -2,12 +2,12 @@
 
 #include "draws.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "jotter.h"
 #include "mediabar.h"
 #include "module1.h"
 #include "navigation.h"
 #include "page.h"
+#include "picturebox.h"
 #include "picturebutton.h"
 #include "pictures.h"
 #include "player.h"
@@ -257,7 +257,7 @@ void PagesTest::firstProblemOnLoad()
     QCOMPARE(Module1::framecount, 58);
     QCOMPARE(Module1::framenum, 0);
     QCOMPARE(frameFile(*page), QStringLiteral("circlesm\\circle00.jpg"));
-    QCOMPARE(page->Image2->frame().pixelColor(0, 0), QColor(1, 0, 0));
+    QCOMPARE(page->Image2->picture().pixelColor(0, 0), QColor(1, 0, 0));
     QVERIFY(page->Timer1->isActive());
     QVERIFY(page->Text1->text().isEmpty());
     QVERIFY(page->Label4->isHidden());
@@ -361,7 +361,7 @@ void PagesTest::nextMakesAFreshProblem()
              QStringLiteral("What is the area of a regular hexagon inscribed within a circle of "
                             "radius 2?"));
     QCOMPARE(frameFile(*page), QStringLiteral("hexs3sm\\hexs300.jpg"));
-    QCOMPARE(page->Image2->frame().pixelColor(0, 0), QColor(3, 0, 0));
+    QCOMPARE(page->Image2->picture().pixelColor(0, 0), QColor(3, 0, 0));
     QCOMPARE(Module1::framenum, 0);
     QVERIFY(page->Timer1->isActive());
     QCOMPARE(barState(*page->MMControl1), paused);
@@ -434,7 +434,7 @@ void PagesTest::missingPicturesDoNotStopThePage()
     QTemporaryDir empty;
     pictures::setSearchRoots({empty.path()});
     ProblemPage* page = open(false, {pick(5, 6), pick(2, 4), pick(1, 4), 0.0});
-    QVERIFY(page->Image2->frame().isNull());
+    QVERIFY(page->Image2->picture().isNull());
     QCOMPARE(frameFile(*page), QStringLiteral("bonen2sm\\bonene00.jpg"));
     QVERIFY(page->Timer1->isActive());
     QTest::mouseClick(page->cmdsoln, Qt::LeftButton);

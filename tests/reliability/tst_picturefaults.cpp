@@ -5,7 +5,6 @@
 
 #include "draws.h"
 #include "fonts.h"
-#include "framebox.h"
 #include "picturebox.h"
 #include "pictures.h"
 #include "road.h"
@@ -246,7 +245,7 @@ private Q_SLOTS:
         auto* problemsPage = walk::only<ProblemPage>(false);
         QVERIFY(problemsPage);
         if (fault != Fault::OtherFormat && fault != Fault::Truncated) {
-            QVERIFY(problemsPage->Image2->frame().isNull());
+            QVERIFY(problemsPage->Image2->picture().isNull());
             QVERIFY(problemsPage->cmdexit->picture().isNull());
         }
         walk::press(problemsPage->cmdexit);

@@ -3,8 +3,8 @@
 // of the start are alive, and the peak memory has stopped growing.
 
 #include "draws.h"
-#include "framebox.h"
 #include "fonts.h"
+#include "picturebox.h"
 #include "pictures.h"
 #include "road.h"
 #include "walk.h"
@@ -307,7 +307,7 @@ private Q_SLOTS:
               delivered, clicks, qlonglong(clock.elapsed()), before.objects, after.objects);
         QCOMPARE(after.objects, before.objects);
         QCOMPARE(after.topLevels, before.topLevels);
-        QVERIFY(!lesson->Image2->frame().isNull());
+        QVERIFY(!lesson->Image2->picture().isNull());
         walk::closeEverything();
         pictures::setSearchRoots({});
     }
