@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
 namespace Module1 {
@@ -130,19 +129,9 @@ void PrepareForm(QWidget& page)
     step(page, "Picture1", [](QWidget& w) { setBackColor(w, kPicture1Colour); });
     setOuterSize(page, kPageWidth, kPageHeight);
 
-    // The screen the page is on (the primary screen for a page not yet shown).
-    QScreen* screen = page.screen() ? page.screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->geometry();
-        const float screenWidth = static_cast<float>(area.width() * 15);
-        const float screenHeight = static_cast<float>(area.height() * 15);
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        setTop(page, static_cast<int>(screenHeight / 2 - static_cast<float>(height(page)) / 2)
-                         + area.y() * 15);
-        setLeft(page, static_cast<int>(screenWidth / 2 - static_cast<float>(width(page)) / 2)
-                          + area.x() * 15);
-        QGuiApplication::restoreOverrideCursor();
-    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    centreOnScreen(page);
+    QGuiApplication::restoreOverrideCursor();
 
     for (const Face& face : kFaces)
         putFace(page, face);

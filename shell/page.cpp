@@ -3,7 +3,9 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 
 Page::Page(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -102,6 +104,18 @@ void setOuterSize(QWidget& window, int widthTw, int heightTw)
     const QSize extra = frameExtra(window);
     setFixedOrPlainSize(window, QSize(twips::toPx(widthTw) - extra.width(),
                                       twips::toPx(heightTw) - extra.height()));
+}
+
+bool centreOnScreen(QWidget& window)
+{
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return false;
+    const QRect area = screen->geometry();
+    const QSize outer = outerRect(window).size();
+    window.move(area.x() + (area.width() - outer.width()) / 2,
+                area.y() + (area.height() - outer.height()) / 2);
+    return true;
 }
 
 } // namespace pageprops

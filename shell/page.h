@@ -47,4 +47,10 @@ void setGeometry(QWidget& w, int leftTw, int topTw, int widthTw, int heightTw);
 // Outer size of a window; the window cannot be resized by the pupil afterwards.
 void setOuterSize(QWidget& window, int widthTw, int heightTw);
 
+// Places a window, frame included, in the middle of the screen it is on (the primary screen
+// for one not yet shown); an odd pixel left over goes to the right and below. A window larger
+// than the screen overhangs it equally on both sides. False, and the window stays where it
+// is, when there is no screen to ask.
+bool centreOnScreen(QWidget& window);
+
 } // namespace pageprops

@@ -8,10 +8,8 @@
 #include "twips.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -111,12 +109,8 @@ QString Titlefrm::frameFile(int number)
 void Titlefrm::Form_Load()
 {
     // Normal path: centred at the window's own size, first picture, animation on.
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QImage first = pictures::load(frameFile(0), Picture1->size() * Picture1->devicePixelRatioF());
-    if (screen && !first.isNull()) {
-        const QRect area = screen->geometry();
-        pageprops::setTop(*this, (area.height() * 15) / 2 - pageprops::height(*this) / 2 + area.y() * 15);
-        pageprops::setLeft(*this, (area.width() * 15) / 2 - pageprops::width(*this) / 2 + area.x() * 15);
+    if (!first.isNull() && pageprops::centreOnScreen(*this)) {
         Module1::framenum = 0;
         Picture1->setPicture(first);
         Timer1->start();
