@@ -6,8 +6,6 @@
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -86,10 +84,11 @@ QRect twipsRect(QPoint topLeft, int side)
 // --- Swatch -------------------------------------------------------------------------------
 
 Swatch::Swatch(int index, QWidget* parent)
-    : QWidget(parent), m_index(index)
+    : QPushButton(parent), m_index(index)
 {
     setProperty("index", index);
     setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -112,38 +111,6 @@ void Swatch::paintEvent(QPaintEvent*)
     }
 }
 
-void Swatch::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void Swatch::mouseReleaseEvent(QMouseEvent* event)
-{
-    // Like a button: the colour is taken when the press ends on the swatch.
-    const bool hit = m_pressed && event->button() == Qt::LeftButton
-                     && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (hit)
-        Q_EMIT clicked(m_index);
-}
-
-void Swatch::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Select:
-        Q_EMIT clicked(m_index);
-        event->accept();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
 // --- notepad ------------------------------------------------------------------------------
 
 notepad::notepad(QWidget* parent)
@@ -151,8 +118,12 @@ notepad::notepad(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(tr("Jotter"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(twips::toPx(designClientWidth), twips::toPx(designClientHeight));
+
+    // Made first, so that the bars made after it lie over it.
+    m_surface = new Surface(this);
+    m_surface->setObjectName(QStringLiteral("surface"));
+    m_surface->setGeometry(rect());
 
     Frame_landscape = makeBar(this, "Frame_landscape");
     Frame_portrait = makeBar(this, "Frame_portrait");
@@ -216,10 +187,11 @@ notepad::notepad(QWidget* parent)
     connect(Command7, &QPushButton::clicked, this, &notepad::Command7_Click);
     connect(Command3, &QPushButton::clicked, this, &notepad::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &notepad::Command4_Click);
-    for (Swatch* s : Label1)
-        connect(s, &Swatch::clicked, this, &notepad::Label1_Click);
-    for (Swatch* s : Label11)
-        connect(s, &Swatch::clicked, this, &notepad::Label11_Click);
+    for (int i = 0; i < swatchCount; ++i) {
+        const auto k = static_cast<size_t>(i);
+        connect(Label1[k], &QPushButton::clicked, this, [this, i] { Label1_Click(i); });
+        connect(Label11[k], &QPushButton::clicked, this, [this, i] { Label11_Click(i); });
+    }
 
     Form_Load();
 }
@@ -228,8 +200,7 @@ notepad::~notepad() = default;
 
 void notepad::Form_Load()
 {
-    fitSurface(size());
-    m_surface.fill(background());
+    m_surface->clear();
     pageprops::setBackColor(*Frame_portrait, background());
     pageprops::setBackColor(*Frame_landscape, background());
 
@@ -262,74 +233,19 @@ void notepad::Form_Load()
         Label11[i]->setGeometry(twipsRect(tall[i], swatchSide));
     }
     m_pen = Pen{};
+    usePen();
 }
 
-void notepad::fitSurface(const QSize& size)
+void notepad::usePen()
 {
-    if (m_surface.size() == size)
-        return;
-    // Growing keeps what is drawn; the new part is blank surface.
-    QImage grown(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    grown.fill(background());
-    if (!m_surface.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(0, 0, m_surface);
-    }
-    m_surface = grown;
-}
-
-void notepad::wipe()
-{
-    m_surface.fill(background());
-    m_current = {0, 0};
-    update();
-}
-
-void notepad::paintEvent(QPaintEvent* event)
-{
-    QPainter p(this);
-    const QRect r = event->rect();
-    p.fillRect(r, background());
-    p.drawImage(r, m_surface, r);
+    m_surface->setPenColour(m_pen.colour());
+    m_surface->setPenWidth(m_pen.width());
 }
 
 void notepad::resizeEvent(QResizeEvent* event)
 {
-    fitSurface(event->size());
+    m_surface->setGeometry(rect());
     QWidget::resizeEvent(event);
-}
-
-void notepad::mousePressEvent(QMouseEvent* event)
-{
-    // A press that a bar or swatch let through is not a press on the surface.
-    if (childAt(event->position().toPoint())) {
-        event->ignore();
-        return;
-    }
-    m_dragOnSurface = true;
-    const QPointF t = event->position() * twips::perPixel;
-    Form_MouseDown(buttonState(event->buttons()), 0, t.x(), t.y());
-    event->accept();
-}
-
-void notepad::mouseMoveEvent(QMouseEvent* event)
-{
-    // A drag belongs to where it began: one begun on a bar never draws, even when the
-    // pointer then runs over the surface.
-    if (!m_dragOnSurface) {
-        event->ignore();
-        return;
-    }
-    const QPointF t = event->position() * twips::perPixel;
-    Form_MouseMove(buttonState(event->buttons()), 0, t.x(), t.y());
-    event->accept();
-}
-
-void notepad::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->buttons() == Qt::NoButton)
-        m_dragOnSurface = false;
-    event->accept();
 }
 
 void notepad::closeEvent(QCloseEvent* event)
@@ -339,49 +255,41 @@ void notepad::closeEvent(QCloseEvent* event)
     jotter::close();
 }
 
-void notepad::Form_MouseDown(int, int, double X, double Y)
-{
-    m_current = {X, Y};
-}
-
-void notepad::Form_MouseMove(int Button, int, double X, double Y)
-{
-    if (!drawsStroke(Button))
-        return;
-    const QPointF to(X, Y);
-    // A pointer position names a pixel; the line runs through that pixel's centre, so a
-    // level stroke covers whole rows and its width is exactly the pen's.
-    const QPointF centre(0.5, 0.5);
-    const QPointF a = m_current / twips::perPixel + centre;
-    const QPointF b = to / twips::perPixel + centre;
-    {
-        QPainter p(&m_surface);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(m_pen.colour(), m_pen.width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(a, b);
-    }
-    const int grow = m_pen.width() / 2 + 2;
-    update(QRectF(a, b).normalized().toAlignedRect().adjusted(-grow, -grow, grow, grow));
-    m_current = to;
-}
-
 void notepad::Command1_Click() { jotter::close(); }
 void notepad::Command9_Click() { jotter::close(); }
-void notepad::Command2_Click() { m_pen.write(); }
-void notepad::Command10_Click() { m_pen.write(); }
-void notepad::Command5_Click() { m_pen.erase(); }
-void notepad::Command8_Click() { m_pen.erase(); }
+
+void notepad::Command2_Click()
+{
+    m_pen.write();
+    usePen();
+}
+
+void notepad::Command10_Click() { Command2_Click(); }
+
+void notepad::Command5_Click()
+{
+    m_pen.erase();
+    usePen();
+}
+
+void notepad::Command8_Click() { Command5_Click(); }
 
 void notepad::Command6_Click()
 {
-    wipe();
+    m_surface->clear();
     m_pen.clear();
+    usePen();
 }
 
 void notepad::Command7_Click() { Command6_Click(); }
 
-void notepad::Label1_Click(int Index) { m_pen.pickSwatch(Index); }
-void notepad::Label11_Click(int Index) { m_pen.pickSwatch(Index); }
+void notepad::Label1_Click(int Index)
+{
+    m_pen.pickSwatch(Index);
+    usePen();
+}
+
+void notepad::Label11_Click(int Index) { Label1_Click(Index); }
 
 void notepad::setOuterSizeKeepingCorner(int widthTw, int heightTw)
 {
@@ -395,7 +303,7 @@ void notepad::setOuterSizeKeepingCorner(int widthTw, int heightTw)
 
 void notepad::Command3_Click()
 {
-    wipe();
+    m_surface->clear();
     const bool hadFocus = Frame_landscape->isAncestorOf(focusWidget());
     setOuterSizeKeepingCorner(portraitOuterWidth, portraitOuterHeight);
     pageprops::setLeft(*Frame_portrait, portraitOuterWidth - portraitBarWidth - portraitBarMargin);
@@ -408,7 +316,7 @@ void notepad::Command3_Click()
 
 void notepad::Command4_Click()
 {
-    wipe();
+    m_surface->clear();
     const bool hadFocus = Frame_portrait->isAncestorOf(focusWidget());
     setOuterSizeKeepingCorner(landscapeOuterWidth, landscapeOuterHeight);
     Frame_landscape->setGeometry(twips::rect(landscapeBar.x(), landscapeBar.y(),

@@ -1,24 +1,24 @@
 #pragma once
 // The Jotter window: a blue drawing surface with two button bars, a wide one along the bottom
 // and a tall one down the right; Flip changes the window's shape and shows the matching bar.
+// The window keeps the pen and lays out the bars; the surface does the drawing.
 //
 // Swatches are the arrays Label1 (wide bar) and Label11 (tall bar). Element i has the
 // objectName "Label1_<i>" or "Label11_<i>" and carries i in its "index" property.
 
 #include "pen.h"
+#include "surface.h"
 
 #include <QFrame>
-#include <QImage>
-#include <QPointF>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
 
 namespace jotter {
 
-// A plain filled square of one palette colour; clicking it, or Space or Enter while it has
-// keyboard focus, picks its colour.
-class Swatch : public QWidget {
+// A plain filled square of one palette colour: a push button without caption or border.
+// Clicking it, or Space or Enter while it has the keyboard focus, picks its colour.
+class Swatch : public QPushButton {
     Q_OBJECT
 public:
     Swatch(int index, QWidget* parent);
@@ -26,21 +26,16 @@ public:
     QColor colour() const { return m_colour; }
     void setColour(const QColor& colour);
 
-Q_SIGNALS:
-    void clicked(int index);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_index = 0;
     QColor m_colour;
-    bool m_pressed = false;
 };
 
+// The window: the surface fills it, and the two bars lie over the surface's lower edge and
+// right-hand side.
 class notepad : public QWidget {
     Q_OBJECT
 public:
@@ -48,15 +43,9 @@ public:
     ~notepad() override;
 
     // What has been drawn, one image pixel per window pixel.
-    const QImage& surface() const { return m_surface; }
+    const QImage& surface() const { return m_surface->image(); }
     const Pen& pen() const { return m_pen; }
     bool isPortrait() const { return m_portrait; }
-    // Where the next stroke starts, in twips from the top left of the client area.
-    QPointF currentPoint() const { return m_current; }
-
-    // Button state as the mouse handlers see it: 1 left, 2 right, 4 middle, added together.
-    void Form_MouseDown(int Button, int Shift, double X, double Y);
-    void Form_MouseMove(int Button, int Shift, double X, double Y);
 
     void Command1_Click();  // Exit
     void Command9_Click();
@@ -87,24 +76,18 @@ public:
     std::array<Swatch*, swatchCount> Label11{};
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
-    void wipe();
+    // Hands the pen's colour and width to the surface after every change of pen.
+    void usePen();
     void setOuterSizeKeepingCorner(int widthTw, int heightTw);
-    void fitSurface(const QSize& size);
 
     Pen m_pen;
-    QImage m_surface;
-    QPointF m_current{0, 0};
+    Surface* m_surface = nullptr;
     bool m_portrait = false;
-    bool m_dragOnSurface = false;
 };
 
 } // namespace jotter
