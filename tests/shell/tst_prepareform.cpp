@@ -75,6 +75,30 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
+    // Every window the program centres (pages, the title) goes through one routine; an odd
+    // pixel left over goes to the right and below.
+    void centresAnyWindow_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("even") << QSize(1024, 768) << QSize(364, 438) << QPoint(330, 165);
+        QTest::newRow("odd") << QSize(1024, 768) << QSize(365, 439) << QPoint(329, 164);
+        QTest::newRow("odd, overhanging") << QSize(640, 480) << QSize(801, 601) << QPoint(-80, -60);
+    }
+    void centresAnyWindow()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, at);
+        if (QGuiApplication::primaryScreen()->geometry().size() != screen)
+            QSKIP("another screen size");
+        QWidget w;
+        w.setFixedSize(window);
+        QVERIFY(pageprops::centreOnScreen(w));
+        QCOMPARE(w.pos(), at);
+    }
+
     // A problem page: the right-hand column is a gapless stack and no button takes Tab.
     void laysOutTheButtons()
     {
