@@ -277,7 +277,7 @@ int wholeRoad(ProbeApplication& app)
         if (!pad || !app.waitForPaint(pad))
             return 1;
         for (int k = 0; k < 8; ++k)
-            bench::drag(pad, {30 + 10 * k, 30}, {200, 60 + 15 * k});
+            bench::drag(pad->drawingSurface(), {30 + 10 * k, 30}, {200, 60 + 15 * k});
         ProbeApplication::spin(500);
         bench::click(problems->cmdexit);
     }

@@ -44,6 +44,8 @@ public:
 
     // What has been drawn, one image pixel per window pixel.
     const QImage& surface() const { return m_surface->image(); }
+    // The widget that takes the pupil's strokes; it covers the whole window, under the bars.
+    Surface* drawingSurface() const { return m_surface; }
     const Pen& pen() const { return m_pen; }
     bool isPortrait() const { return m_portrait; }
 

@@ -104,7 +104,7 @@ class TestRoad : public QObject {
         QTest::mouseClick(problems->cmdjotter, Qt::LeftButton);
         QVERIFY(expectOnly<ProblemPage>(true));
         jotter::notepad* pad = jotter::instance();
-        drag(pad->findChild<jotter::Surface*>(), {40, 40}, {160, 90});
+        drag(pad->drawingSurface(), {40, 40}, {160, 90});
         QCOMPARE(QColor(pad->surface().pixel(100, 65)), QColor(255, 255, 0));
         QTest::mouseClick(problems->cmdjotter, Qt::LeftButton);
         QCOMPARE(jotter::instance(), pad);
