@@ -1,0 +1,83 @@
+// The program as an administrator starts it from a terminal: the options it answers without
+// a display, the ones it refuses, and the displays it cannot use. Each case ends with a
+// message and a status of its own, never with a crash.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+// A display number with nothing behind it on this machine.
+QString unusedDisplay()
+{
+    for (int n = 150; n < 400; ++n) {
+        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
+            && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            return QStringLiteral(":%1").arg(n);
+    }
+    return {};
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answersAndRefusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display"); // empty: none at all
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString nowhere = unusedDisplay();
+        QTest::newRow("--help, no display") << QStringList{"--help"} << "" << 0 << "--version" << "";
+        QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << "--help" << "";
+        QTest::newRow("--version, no display") << QStringList{"--version"} << "" << 0 << "vornash 3.0.0" << "";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << 1 << "" << "'bogus'";
+        QTest::newRow("unknown single-dash option") << QStringList{"-display", ":0"} << "" << 1 << "" << "'display'";
+        QTest::newRow("stray argument") << QStringList{"lessons"} << "" << 1 << "" << "'lessons'";
+        QTest::newRow("no display") << QStringList{} << "" << 2 << "" << "no display";
+        QTest::newRow("display nobody answers") << QStringList{} << nowhere << 2 << ""
+                                                << QStringLiteral("\"%1\"").arg(nowhere);
+    }
+
+    void answersAndRefusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        if (!display.isEmpty())
+            env.insert(QStringLiteral("DISPLAY"), display);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vornash")),
+                      arguments);
+        QVERIFY(program.waitForStarted());
+        if (!program.waitForFinished(60000)) {
+            program.kill();
+            program.waitForFinished();
+            QFAIL("the program did not end");
+        }
+        const QString said = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString complained = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == status, qPrintable(complained));
+        QVERIFY2(said.contains(out), qPrintable(said));
+        QVERIFY2(complained.contains(err), qPrintable(complained));
+        // An answer goes to the standard output alone; a refusal or failure to the error output.
+        QCOMPARE(said.isEmpty(), status != 0);
+        QCOMPARE(complained.isEmpty(), status == 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,24 @@
+# Makes the Debian package of the build into a folder of its own and checks that it carries
+# the copyright file and the compressed manual page where Debian's tools look for them.
+file(REMOVE_RECURSE ${OUT})
+# Quick compression: the test is about what the package holds.
+execute_process(COMMAND ${CMAKE_CPACK_COMMAND} --config ${BUILD}/CPackConfig.cmake -B ${OUT}
+                        -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip
+                RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE said)
+file(GLOB debs ${OUT}/*.deb)
+list(LENGTH debs count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack made ${count} packages (${rc}): ${said}")
+endif()
+execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb cannot read ${debs}")
+endif()
+foreach(f ./usr/share/doc/vornash/copyright ./usr/share/man/man1/vornash.1.gz
+          ./usr/share/applications/vornash.desktop)
+  string(FIND "${contents}" " ${f}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "not in the package: ${f}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${OUT})
