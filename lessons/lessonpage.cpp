@@ -12,7 +12,6 @@
 
 #include <QButtonGroup>
 #include <QFrame>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
@@ -109,11 +108,11 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
     // Its face, place and size come from the page preparation in Form_Load.
     cmdexit = new PictureButton(this);
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
-    cmdexit->setAccessibleName(tr("Exit"));
-    cmdexit->setToolTip(tr("Exit"));
     // The page takes it out of the Tab order, so the keyboard reaches it by its own key.
-    cmdexit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    cmdexit->describe(tr("Exit"), Qt::ALT | Qt::Key_X);
     connect(cmdexit, &QAbstractButton::clicked, this, &LessonPage::cmdexit_Click);
+    // Closing the page's window is the same as its exit button.
+    setCloseHandler([this] { cmdexit_Click(); });
 
     m_player = new Player(*this);
     Image2 = m_player->Image2;

@@ -12,7 +12,6 @@
 #include "picturebutton.h"
 #include "player.h"
 
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -119,6 +118,8 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     connect(cmdjotter, &QPushButton::clicked, this, &ProblemPage::cmdjotter_Click);
     // Enter in the answer box checks, as the check button does.
     connect(Text1, &QLineEdit::returnPressed, this, &ProblemPage::cmdcheckit_Click);
+    // Closing the page's window is the same as its exit button.
+    setCloseHandler([this] { cmdexit_Click(); });
 
     Form_Load();
 }
@@ -127,9 +128,7 @@ PictureButton* ProblemPage::makeButton(const char* name, const QString& what, QK
 {
     auto* button = new PictureButton(this);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(what);
-    button->setToolTip(what);
-    button->setShortcut(QKeySequence(key));
+    button->describe(what, key);
     return button;
 }
 

@@ -71,9 +71,11 @@ void step(QWidget& page, const char* name, Step&& doIt)
         doIt(*w);
 }
 
+// Out of the Tab order, and a click does not take the keyboard either: typing goes on where it
+// was (in the answer box), and the buttons have their Alt keys.
 void noTabStop(QWidget& w)
 {
-    w.setFocusPolicy(Qt::ClickFocus);
+    w.setFocusPolicy(Qt::NoFocus);
 }
 
 void layoutButtons(QWidget& page)

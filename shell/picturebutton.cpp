@@ -1,7 +1,9 @@
 #include "picturebutton.h"
 
+#include <QKeySequence>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 
 PictureButton::PictureButton(QWidget* parent)
     : QPushButton(parent)
@@ -16,10 +18,28 @@ void PictureButton::setPicture(const QImage& picture)
     update();
 }
 
-void PictureButton::paintEvent(QPaintEvent* event)
+void PictureButton::describe(const QString& what, QKeyCombination key)
+{
+    const QKeySequence sequence(key);
+    setAccessibleName(what);
+    setShortcut(sequence);
+    //: A picture button's tooltip: what it does, then its key, as in "Check my answer (Alt+C)".
+    const QString keyed = tr("%1 (%2)").arg(what, sequence.toString(QKeySequence::NativeText));
+    setToolTip(keyed);
+    setAccessibleDescription(keyed);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
 {
     if (m_picture.isNull()) {
-        QPushButton::paintEvent(event);
+        // The caption is painted, not set: setting a text would also replace the Alt key
+        // with the text's mnemonic, and a screen reader already reads the accessible name.
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        option.text = fontMetrics().elidedText(accessibleName(), Qt::ElideRight, room.width());
+        p.drawControl(QStyle::CE_PushButton, option);
         return;
     }
     QPainter p(this);

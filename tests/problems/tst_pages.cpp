@@ -141,6 +141,8 @@ private Q_SLOTS:
     void resultHiddenUntilUsed();
     void nextMakesAFreshProblem();
     void answerBoxTakesTheFocusFirst();
+    void typingGoesOnAfterAClick_data();
+    void typingGoesOnAfterAClick();
     void leavingClosesTheJotter();
     void typeNotRepeatedAcrossModules_data();
     void typeNotRepeatedAcrossModules();
@@ -222,28 +224,31 @@ void PagesTest::accessibleNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("spoken");
-    QTest::addColumn<bool>("hasTip");
-    QTest::newRow("cmdexit") << "cmdexit" << "Exit" << true;
-    QTest::newRow("cmdgo") << "cmdgo" << "Next problem" << true;
-    QTest::newRow("cmdsoln") << "cmdsoln" << "Show the answer" << true;
-    QTest::newRow("cmdcheckit") << "cmdcheckit" << "Check my answer" << true;
-    QTest::newRow("cmdjotter") << "cmdjotter" << "Open the Jotter" << true;
-    QTest::newRow("Text1") << "Text1" << "Your answer" << false;
-    QTest::newRow("Label1") << "Label1" << "" << false;
-    QTest::newRow("Label2") << "Label2" << "" << false;
-    QTest::newRow("Label4") << "Label4" << "" << false;
+    // The tooltip, also the accessible description, gives a button's key.
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("cmdexit") << "cmdexit" << "Exit" << "Exit (Alt+X)";
+    QTest::newRow("cmdgo") << "cmdgo" << "Next problem" << "Next problem (Alt+N)";
+    QTest::newRow("cmdsoln") << "cmdsoln" << "Show the answer" << "Show the answer (Alt+A)";
+    QTest::newRow("cmdcheckit") << "cmdcheckit" << "Check my answer" << "Check my answer (Alt+C)";
+    QTest::newRow("cmdjotter") << "cmdjotter" << "Open the Jotter" << "Open the Jotter (Alt+J)";
+    QTest::newRow("Text1") << "Text1" << "Your answer" << "";
+    QTest::newRow("Label1") << "Label1" << "" << "";
+    QTest::newRow("Label2") << "Label2" << "" << "";
+    QTest::newRow("Label4") << "Label4" << "" << "";
 }
 
 void PagesTest::accessibleNames()
 {
     QFETCH(QString, name);
     QFETCH(QString, spoken);
-    QFETCH(bool, hasTip);
+    QFETCH(QString, tip);
     ProblemPage* page = open(false, {0.0, 0.0, 0.0, 0.0});
     const QWidget* w = page->findChild<QWidget*>(name);
     QVERIFY(w);
     QCOMPARE(w->accessibleName(), spoken);
-    QCOMPARE(w->toolTip(), hasTip ? spoken : QString());
+    QCOMPARE(w->toolTip(), tip);
+    if (!tip.isEmpty())
+        QCOMPARE(w->accessibleDescription(), tip);
     QVERIFY(!page->Image2->accessibleDescription().isEmpty());
 }
 
@@ -379,6 +384,32 @@ void PagesTest::answerBoxTakesTheFocusFirst()
                        static_cast<QWidget*>(page->cmdexit), static_cast<QWidget*>(page->cmdsoln),
                        static_cast<QWidget*>(page->cmdjotter)})
         QVERIFY(!(b->focusPolicy() & Qt::TabFocus));
+}
+
+// A click on a button leaves the keyboard in the answer box: the pupil who corrects the
+// number after a check types into the box, and Enter judges the corrected number.
+void PagesTest::typingGoesOnAfterAClick_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("check") << "cmdcheckit";
+    QTest::newRow("answer") << "cmdsoln";
+}
+
+void PagesTest::typingGoesOnAfterAClick()
+{
+    QFETCH(QString, button);
+    ProblemPage* page = open(true, {0.0, 0.0, 0.0}); // the circle of radius 1: 3.14
+    QVERIFY(showActive(*page));
+    QTest::keyClicks(page->Text1, QStringLiteral("3.41"));
+    QTest::mouseClick(page->findChild<QWidget*>(button), Qt::LeftButton);
+    QWidget* typing = QApplication::focusWidget();
+    QCOMPARE(typing, page->Text1);
+    QTest::keyClick(typing, Qt::Key_Backspace);
+    QTest::keyClick(typing, Qt::Key_Backspace);
+    QTest::keyClicks(typing, QStringLiteral("14"));
+    QTest::keyClick(typing, Qt::Key_Return);
+    QCOMPARE(page->Text1->text(), QStringLiteral("3.14"));
+    QCOMPARE(page->Label4->text(), verdictRight());
 }
 
 // Exit goes to the main menu, not the lesson, and takes an open Jotter with it.

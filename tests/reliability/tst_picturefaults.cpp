@@ -14,6 +14,7 @@
 #include <QDataStream>
 #include <QDirIterator>
 #include <QImageWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <sys/fsuid.h>
@@ -256,6 +257,51 @@ private Q_SLOTS:
         walk::press(title->Command2);
         QCOMPARE(m_ended, endedBefore + 1);
         QVERIFY(walk::openWindows().isEmpty());
+    }
+
+    // A button whose face cannot be read looks just as a button with its name for a caption
+    // would, and every button with a key says which in its tooltip and description.
+    void buttonsWithoutFacesShowTheirNames_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("keyed");
+        QTest::newRow("menu") << "intro0" << 0;
+        QTest::newRow("circles lesson") << "circles0" << 1;
+        QTest::newRow("folding lesson") << "folding0" << 1;
+        QTest::newRow("circles problems") << "circles" << 5;
+        QTest::newRow("folding problems") << "folding" << 5;
+    }
+
+    void buttonsWithoutFacesShowTheirNames()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, keyed);
+        QTemporaryDir empty;
+        pictures::setSearchRoots({empty.path()});
+        Page* p = navigation::show(page);
+        QVERIFY(p);
+        const QList<PictureButton*> buttons = p->findChildren<PictureButton*>();
+        QVERIFY(!buttons.isEmpty());
+        int withKeys = 0;
+        for (PictureButton* b : buttons) {
+            const QString name = b->accessibleName();
+            QVERIFY2(b->picture().isNull() && !name.isEmpty(), qPrintable(b->objectName()));
+            QPushButton captioned(name, p);
+            captioned.setGeometry(b->geometry());
+            captioned.setFocusPolicy(b->focusPolicy());
+            captioned.setAutoDefault(b->autoDefault());
+            captioned.show();
+            QVERIFY2(b->grab().toImage() == captioned.grab().toImage(), qPrintable(name));
+            if (b->shortcut().isEmpty())
+                continue;
+            ++withKeys;
+            const QString tip = name + QStringLiteral(" (") + b->shortcut().toString(QKeySequence::NativeText)
+                                + QLatin1Char(')');
+            QVERIFY2(tip.contains(QLatin1String("(Alt+")), qPrintable(tip));
+            QCOMPARE(b->toolTip(), tip);
+            QCOMPARE(b->accessibleDescription(), tip);
+        }
+        QCOMPARE(withKeys, keyed);
     }
 };
 
