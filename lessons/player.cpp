@@ -36,6 +36,9 @@ Player::Player(QWidget& host)
     Timer1->setInterval(kTickMs);
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Player::Timer1_Timer);
+    // The animation rests while its page is out of sight.
+    if (auto* page = qobject_cast<Page*>(&host))
+        page->setAnimationTimer(Timer1);
 
     MMControl1 = new MediaBar(&host);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));

@@ -102,6 +102,8 @@ intro0::intro0(QWidget* parent)
     Label1->installEventFilter(this);
     connect(Label6, &LabelButton::clicked, this, &intro0::Label6_Click);
     connect(Command1, &PictureButton::clicked, this, &intro0::Command1_Click);
+    // Closing the menu's window is the same as its exit button.
+    setCloseHandler([this] { Command1_Click(); });
 
     Form_Load();
 }

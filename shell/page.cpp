@@ -2,15 +2,98 @@
 
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QStyleHints>
+#include <QTimer>
+
+// A page left by a click is replaced at once by the next, and the exit buttons of the pages
+// stand at the same place: the second click of a double-click would land on the new page's
+// button. A press is taken for that second click, and ignored up to its release, when the
+// press before it was on a page now gone, the new page appeared after it, and the two are as
+// close in time and place as the two clicks of a double-click (by the events' own time, as
+// the toolkit itself tells a double-click).
+class Page::SecondClickGuard : public QObject {
+public:
+    using QObject::QObject;
+
+    // Presses seen so far: a page notes the count when it is shown.
+    static quint64 presses() { return s_presses; }
+
+    static void installOnce()
+    {
+        static QPointer<SecondClickGuard> guard;
+        if (guard || !QCoreApplication::instance())
+            return;
+        guard = new SecondClickGuard(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(guard);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+            && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        QWidget* window = widget->window();
+        if (m_ignoring && m_ignoring == window) {
+            if (type == QEvent::MouseButtonRelease)
+                m_ignoring = nullptr;
+            return true;
+        }
+        // The second press of a double-click reaches the widgets as a double-click event.
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+            return false;
+        // A press no widget takes travels on to the parents of its widget: it is one press.
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (m_seenOne && press->timestamp() == m_lastTime && press->globalPosition() == m_lastWhere
+            && window == m_lastWindow)
+            return false;
+
+        const auto* page = qobject_cast<Page*>(window);
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        const qint64 sinceLast = qint64(press->timestamp()) - qint64(m_lastTime);
+        const bool secondClick = page && m_seenOne && m_lastWindow != window
+                                 && (!m_lastWindow || !m_lastWindow->isVisible())
+                                 && page->m_shownAfterPresses == s_presses
+                                 && sinceLast >= 0 && sinceLast <= hints->mouseDoubleClickInterval()
+                                 && (press->globalPosition() - m_lastWhere).manhattanLength()
+                                        <= hints->mouseDoubleClickDistance();
+        if (secondClick) {
+            m_ignoring = window;
+            m_seenOne = false;
+            return true;
+        }
+        ++s_presses;
+        m_seenOne = true;
+        m_lastTime = press->timestamp();
+        m_lastWhere = press->globalPosition();
+        m_lastWindow = window;
+        return false;
+    }
+
+private:
+    static inline quint64 s_presses = 0;
+    bool m_seenOne = false;
+    quint64 m_lastTime = 0;
+    QPointF m_lastWhere;
+    QPointer<QWidget> m_lastWindow;
+    QPointer<QWidget> m_ignoring;
+};
 
 Page::Page(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    SecondClickGuard::installOnce();
 }
 
 void Page::unload()
@@ -27,6 +110,46 @@ void Page::closeEvent(QCloseEvent* event)
     event->ignore();
     if (m_closeHandler && !m_unloading)
         m_closeHandler();
+}
+
+void Page::showEvent(QShowEvent* event)
+{
+    m_shownAfterPresses = SecondClickGuard::presses();
+    // The window system maps a restored window again.
+    if (event->spontaneous() && !isMinimized())
+        setOutOfSight(false);
+    QWidget::showEvent(event);
+}
+
+void Page::hideEvent(QHideEvent* event)
+{
+    // A page left is hidden by its own code; the window system hides one it minimises.
+    if (event->spontaneous())
+        setOutOfSight(true);
+    QWidget::hideEvent(event);
+}
+
+void Page::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        setOutOfSight(isMinimized());
+    QWidget::changeEvent(event);
+}
+
+void Page::setOutOfSight(bool out)
+{
+    if (out == m_outOfSight || m_unloading)
+        return;
+    m_outOfSight = out;
+    if (!m_animation)
+        return;
+    if (out) {
+        m_resumeAnimation = m_animation->isActive();
+        m_animation->stop();
+    } else if (m_resumeAnimation) {
+        m_resumeAnimation = false;
+        m_animation->start();
+    }
 }
 
 namespace pageprops {

@@ -3,8 +3,11 @@
 // leaving it destroys it ("unloads"), and showing it again builds a fresh one.
 
 #include <QColor>
+#include <QPointer>
 #include <functional>
 #include <QWidget>
+
+class QTimer;
 
 class Page : public QWidget {
     Q_OBJECT
@@ -18,12 +21,27 @@ public:
     // What a close request from the window system does: nothing, unless a page says otherwise.
     void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
 
+    // The timer of the page's animation. It stops while the page is out of sight (minimised)
+    // and runs on when the page is shown again, if it was running.
+    void setAnimationTimer(QTimer* timer) { m_animation = timer; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    class SecondClickGuard;
+    void setOutOfSight(bool out);
+
     bool m_unloading = false;
     std::function<void()> m_closeHandler;
+    QPointer<QTimer> m_animation;
+    bool m_outOfSight = false;
+    bool m_resumeAnimation = false;
+    // How many presses the program had seen when the page was last shown.
+    quint64 m_shownAfterPresses = 0;
 };
 
 namespace pageprops {

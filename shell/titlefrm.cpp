@@ -94,6 +94,7 @@ Titlefrm::Titlefrm(QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
     // Closing the title window is the same as "Exit".
     setCloseHandler([this] { Command2_Click(); });
+    setAnimationTimer(Timer1);
     Command1->setDefault(true);
     Command1->setFocus();
 

@@ -9,6 +9,7 @@
 #include "intro0.h"
 #include "jotter.h"
 #include "labelbutton.h"
+#include "mediabar.h"
 #include "module1.h"
 #include "navigation.h"
 #include "notepad.h"
@@ -22,6 +23,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QStyleHints>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -176,6 +180,117 @@ private Q_SLOTS:
         QVERIFY(expectOnly<intro0>());
         for (QWidget* w : openWindows())
             delete w;
+    }
+
+    // A double-click on a page's exit: the first click leaves for the menu, whose own exit
+    // stands at the same place; the second click is not taken as a click on it. Once the
+    // pupil's double-click time has passed, a click there is a click again.
+    void doubleClickOnExitStopsAtTheMenu_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("interval"); // the double-click time, in ms
+        QTest::addColumn<bool>("stays");
+        for (const char* page : {"circles0", "folding0", "circles", "folding"}) {
+            QTest::addRow("%s, double-click", page) << page << 60000 << true;
+            QTest::addRow("%s, two clicks", page) << page << 100 << false;
+        }
+    }
+
+    void doubleClickOnExitStopsAtTheMenu()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, interval);
+        QFETCH(bool, stays);
+        QStyleHints* hints = QGuiApplication::styleHints();
+        const int before = hints->mouseDoubleClickInterval();
+        auto restore = qScopeGuard([&] {
+            hints->setMouseDoubleClickInterval(before);
+            windows::closeEverything();
+        });
+
+        Page* first = navigation::show(page);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        auto* exit = first->findChild<PictureButton*>(QStringLiteral("cmdexit"));
+        const QPoint at = exit->mapTo(first, exit->rect().center());
+        const QPoint onScreen = first->mapToGlobal(at);
+        // Through the window, as the window system delivers clicks. The test's clicks are the
+        // test library's time apart: as far as a double-click time of 100 ms allows, but well
+        // within one of a minute.
+        QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {}, at);
+        hints->setMouseDoubleClickInterval(interval);
+        auto* menu = expectOnly<intro0>();
+        QVERIFY(menu);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QCOMPARE(menu->Command1->mapToGlobal(menu->Command1->rect().center()), onScreen);
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, at);
+        if (!stays) {
+            QVERIFY(expectOnly<Titlefrm>());
+            return;
+        }
+        QCOMPARE(expectOnly<intro0>(), menu);
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(expectOnly<Titlefrm>());
+    }
+
+    // The window manager's close button does what the page's exit does.
+    void closingAPageIsItsExit_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("withJotter");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("menu") << "intro0" << false << "Titlefrm";
+        QTest::newRow("circles lesson") << "circles0" << true << "intro0";
+        QTest::newRow("folding lesson") << "folding0" << false << "intro0";
+        QTest::newRow("circles problems") << "circles" << true << "intro0";
+        QTest::newRow("folding problems") << "folding" << false << "intro0";
+    }
+
+    void closingAPageIsItsExit()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, withJotter);
+        QFETCH(QString, next);
+        auto cleanup = qScopeGuard([] { windows::closeEverything(); });
+        QPointer<Page> p = navigation::show(page);
+        if (withJotter)
+            jotter::show();
+        QVERIFY(p->close() == false); // the page itself is never closed: it is left
+        const QList<QWidget*> open = openWindows();
+        QVERIFY(!p);
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.first()->objectName(), next);
+        QVERIFY(!jotter::instance());
+    }
+
+    // A minimised page rests its animation and plays on when shown again; an animation the
+    // pupil paused stays paused.
+    void minimisedPageRests_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("paused");
+        for (const char* page : {"Titlefrm", "circles0", "folding0", "circles", "folding"})
+            QTest::newRow(page) << page << false;
+        QTest::newRow("circles0, paused") << "circles0" << true;
+        QTest::newRow("folding, paused") << "folding" << true;
+    }
+
+    void minimisedPageRests()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, paused);
+        auto cleanup = qScopeGuard([] { windows::closeEverything(); });
+        Page* p = navigation::show(page);
+        auto* timer = p->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        if (paused)
+            QTest::mouseClick(p->findChild<MediaBar*>()->button(MediaBar::Pause), Qt::LeftButton);
+        p->showMinimized();
+        QVERIFY(!timer->isActive());
+        p->showNormal();
+        QCOMPARE(timer->isActive(), !paused);
+        p->showMinimized();
+        p->showNormal();
+        QCOMPARE(timer->isActive(), !paused);
     }
 
     // The type rule is shared: the first folding problem never repeats the last circles type.
