@@ -10,13 +10,15 @@
 #include <QScreen>
 #include <QStyleHints>
 #include <QTimer>
+#include <QWindow>
 
 // A page left by a click is replaced at once by the next, and the exit buttons of the pages
 // stand at the same place: the second click of a double-click would land on the new page's
 // button. A press is taken for that second click, and ignored up to its release, when the
-// press before it was on a page now gone, the new page appeared after it, and the two are as
-// close in time and place as the two clicks of a double-click (by the events' own time, as
-// the toolkit itself tells a double-click).
+// press before it was on a window now gone, the new page appeared after it, and the two are
+// as close in time and place as the two clicks of a double-click (by the events' own times,
+// as the toolkit itself tells a double-click). The guard watches the clicks the window system
+// delivers to the windows, before any control sees them or takes the keyboard for them.
 class Page::SecondClickGuard : public QObject {
 public:
     using QObject::QObject;
@@ -40,25 +42,19 @@ protected:
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
             && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
             return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget)
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (!window)
             return false;
-        QWidget* window = widget->window();
         if (m_ignoring && m_ignoring == window) {
             if (type == QEvent::MouseButtonRelease)
                 m_ignoring = nullptr;
             return true;
         }
-        // The second press of a double-click reaches the widgets as a double-click event.
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
-            return false;
-        // A press no widget takes travels on to the parents of its widget: it is one press.
-        auto* press = static_cast<QMouseEvent*>(event);
-        if (m_seenOne && press->timestamp() == m_lastTime && press->globalPosition() == m_lastWhere
-            && window == m_lastWindow)
+        if (type != QEvent::MouseButtonPress)
             return false;
 
-        const auto* page = qobject_cast<Page*>(window);
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const Page* page = pageOf(window);
         const QStyleHints* hints = QGuiApplication::styleHints();
         const qint64 sinceLast = qint64(press->timestamp()) - qint64(m_lastTime);
         const bool secondClick = page && m_seenOne && m_lastWindow != window
@@ -81,12 +77,21 @@ protected:
     }
 
 private:
+    static const Page* pageOf(const QWindow* window)
+    {
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->windowHandle() == window)
+                return qobject_cast<const Page*>(w);
+        }
+        return nullptr;
+    }
+
     static inline quint64 s_presses = 0;
     bool m_seenOne = false;
     quint64 m_lastTime = 0;
     QPointF m_lastWhere;
-    QPointer<QWidget> m_lastWindow;
-    QPointer<QWidget> m_ignoring;
+    QPointer<QWindow> m_lastWindow;
+    QPointer<QWindow> m_ignoring;
 };
 
 Page::Page(QWidget* parent)
