@@ -46,9 +46,13 @@ protected:
         if (!window)
             return false;
         if (m_ignoring && m_ignoring == window) {
-            if (type == QEvent::MouseButtonRelease)
-                m_ignoring = nullptr;
-            return true;
+            // A new press ends the ignoring too, should the release have gone astray.
+            if (type != QEvent::MouseButtonPress) {
+                if (type == QEvent::MouseButtonRelease)
+                    m_ignoring = nullptr;
+                return true;
+            }
+            m_ignoring = nullptr;
         }
         if (type != QEvent::MouseButtonPress)
             return false;
