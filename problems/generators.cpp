@@ -19,9 +19,32 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(problems)
 };
 
+Problem circlesText(int type, int r, int n);
+Problem foldingText(int type, int a, int b);
+
 } // namespace
 
 Problem circlesProblem(int type, int r, int n)
+{
+    Problem p = circlesText(type, r, n);
+    p.module = Module::Circles;
+    p.r = r;
+    p.n = n;
+    return p;
+}
+
+Problem foldingProblem(int type, int a, int b)
+{
+    Problem p = foldingText(type, a, b);
+    p.module = Module::Folding;
+    p.a = a;
+    p.b = b;
+    return p;
+}
+
+namespace {
+
+Problem circlesText(int type, int r, int n)
 {
     const QString R = numberText(r);
     const double rd = r;
@@ -61,6 +84,8 @@ Problem circlesProblem(int type, int r, int n)
     }
 }
 
+} // namespace
+
 Problem makeCirclesProblem(const Draw& draw, int lastproblem)
 {
     const int type = chooseType(draw(), lastproblem);
@@ -77,7 +102,9 @@ Sides foldingSides(double drawA, double drawB)
     return s;
 }
 
-Problem foldingProblem(int type, int a, int b)
+namespace {
+
+Problem foldingText(int type, int a, int b)
 {
     const QString A = numberText(a);
     const QString B = numberText(b);
@@ -129,6 +156,8 @@ Problem foldingProblem(int type, int a, int b)
     }
     }
 }
+
+} // namespace
 
 Problem makeFoldingProblem(const Draw& draw, int lastproblem)
 {

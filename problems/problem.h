@@ -22,11 +22,20 @@ struct FrameSequence {
     friend bool operator==(const FrameSequence&, const FrameSequence&) = default;
 };
 
+// Which page's generator made a problem: the type numbers of the two overlap.
+enum class Module { Circles, Folding };
+
 struct Problem {
     int type = 0;      // 0 to 5
     QString question;  // shown in the question label
     FrameSequence frames;
     double answer = 0.0; // unrounded
+    // The question's own numbers, for the feedback that talks about them.
+    Module module = Module::Circles;
+    int r = 0; // Circles: the radius
+    int n = 0; // Circles: the divisor (the sector's angle is 10 n degrees)
+    int a = 0; // Paper Folding: the sides (the cone: its disc's radius, and 30 b degrees cut)
+    int b = 0;
 };
 
 // The type of the next problem: the whole part of six times the draw, moved on by one when it

@@ -12,6 +12,7 @@
 #include "picturebutton.h"
 #include "player.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -111,6 +112,12 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Label2->setWordWrap(true);
     pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
 
+    // Above the instruction, where no control stands; four lines of the longest sentence fit.
+    lblfeedback = makeLabel("lblfeedback", QString(), 12);
+    lblfeedback->setWordWrap(true);
+    pageprops::setGeometry(*lblfeedback, 360, 45, 6300, 1245);
+    lblfeedback->hide();
+
     connect(cmdcheckit, &QPushButton::clicked, this, &ProblemPage::cmdcheckit_Click);
     connect(cmdgo, &QPushButton::clicked, this, &ProblemPage::cmdgo_Click);
     connect(cmdexit, &QPushButton::clicked, this, &ProblemPage::cmdexit_Click);
@@ -154,6 +161,7 @@ void ProblemPage::Form_Load()
 void ProblemPage::calculate()
 {
     Label4->setText(QString());
+    showFeedback(QString());
     Text1->clear();
     const problems::Problem p = m_generate(draws::seedFromClock(), Module1::lastproblem);
     Module1::lastproblem = p.type;
@@ -161,6 +169,8 @@ void ProblemPage::calculate()
     Image2->setAccessibleDescription(animationDescription(p.frames.stem));
     Label1->setText(p.question);
     Module1::answer = p.answer;
+    m_problem = p;
+    m_escalation = {};
 }
 
 void ProblemPage::cmdgo_Click()
@@ -174,12 +184,25 @@ void ProblemPage::cmdcheckit_Click()
 {
     Label4->setText(problems::verdict(Text1->text(), Module1::answer));
     Label4->show();
+    showFeedback(problems::afterCheck(m_problem, Text1->text(), m_escalation).text);
 }
 
 void ProblemPage::cmdsoln_Click()
 {
     Label4->setText(problems::formatAnswer(Module1::answer));
     Label4->show();
+    showFeedback(problems::workedSolution(m_problem));
+}
+
+void ProblemPage::showFeedback(const QString& text)
+{
+    lblfeedback->setText(text);
+    lblfeedback->setVisible(!text.isEmpty());
+    // Screen readers hear the new text, as they hear a changed name.
+    if (!text.isEmpty()) {
+        QAccessibleEvent changed(lblfeedback, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void ProblemPage::cmdjotter_Click()

@@ -3,6 +3,7 @@
 // pupil's answer, and buttons to check it, show the answer, open the Jotter, make the next
 // problem and leave. The two pages differ only in caption, question size and generator.
 
+#include "feedback.h"
 #include "page.h"
 #include "problem.h"
 
@@ -47,6 +48,7 @@ public:
     QLabel* Label2 = nullptr;   // the instruction
     PictureBox* Image2 = nullptr;
     QTimer* Timer1 = nullptr;
+    QLabel* lblfeedback = nullptr; // the pupil's slip, the next step or the worked solution
 
 protected:
     // Builds the page and runs its load handler, which makes the first problem.
@@ -55,9 +57,12 @@ protected:
 private:
     PictureButton* makeButton(const char* name, const QString& what, QKeyCombination key);
     QLabel* makeLabel(const char* name, const QString& text, double pointSize);
+    void showFeedback(const QString& text);
 
     Generator m_generate = nullptr;
     Player* m_player = nullptr;
+    problems::Problem m_problem;       // the problem on show, with its numbers
+    problems::Escalation m_escalation; // how far its next steps have gone
 };
 
 // The Circles problem page.

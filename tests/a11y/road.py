@@ -185,14 +185,24 @@ def road():
     press("Show the answer")
     shown = label(match=r"^-?\d+\.\d\d$", what="the answer shown")
     log("answer shown: " + shown)
+    log("worked solution: " + label(match=r" = %s$" % re.escape(shown), what="the worked solution"))
+    known = {question, shown, "Wrong, Try Again", "Correct, Well Done!", "Full Screen",
+             "Your answer should be correct to two decimal places. Approximate pi as 3.14159."}
+
+    def feedback():
+        return next((a.name for a in everything() if a.getRole() == pyatspi.ROLE_LABEL
+                     and a.name and a.name not in known and not a.name.endswith(" = " + shown)),
+                    None)
 
     type_answer(str(float(shown) + 1))
     press("Check my answer")
     log("verdict: " + label("Wrong, Try Again"))
+    log("feedback: " + wait("the feedback on a wrong answer", feedback))
 
     type_answer(shown)
     press("Check my answer")
     log("verdict: " + label("Correct, Well Done!"))
+    wait("the feedback to clear", lambda: feedback() is None)
 
     # Out again: the menu, then the title screen, whose "Exit" ends the program.
     press("Exit")

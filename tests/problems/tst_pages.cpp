@@ -1,6 +1,7 @@
 // The two problem pages driven as a pupil drives them: typing, Enter, and button clicks.
 
 #include "draws.h"
+#include "feedback.h"
 #include "fonts.h"
 #include "jotter.h"
 #include "mediabar.h"
@@ -11,6 +12,7 @@
 #include "picturebutton.h"
 #include "pictures.h"
 #include "player.h"
+#include "generators.h"
 #include "problempage.h"
 
 #include <QAbstractButton>
@@ -147,6 +149,9 @@ private Q_SLOTS:
     void typeNotRepeatedAcrossModules_data();
     void typeNotRepeatedAcrossModules();
     void missingPicturesDoNotStopThePage();
+    void feedbackInFreeSpace_data();
+    void feedbackInFreeSpace();
+    void feedbackGrowsAndClears();
 };
 
 // What tells the two pages apart.
@@ -200,6 +205,7 @@ void PagesTest::controlsAtTheirPlaces_data()
     QTest::newRow("cmdjotter") << "cmdjotter" << QRect(10050, 7455, 1785, 495);
     QTest::newRow("cmdgo") << "cmdgo" << QRect(10050, 7950, 1785, 495);
     QTest::newRow("cmdexit") << "cmdexit" << QRect(90, 7950, 1785, 495);
+    QTest::newRow("lblfeedback") << "lblfeedback" << QRect(360, 45, 6300, 1245);
 }
 
 void PagesTest::controlsAtTheirPlaces()
@@ -235,6 +241,7 @@ void PagesTest::accessibleNames_data()
     QTest::newRow("Label1") << "Label1" << "" << "";
     QTest::newRow("Label2") << "Label2" << "" << "";
     QTest::newRow("Label4") << "Label4" << "" << "";
+    QTest::newRow("lblfeedback") << "lblfeedback" << "" << "";
 }
 
 void PagesTest::accessibleNames()
@@ -477,6 +484,85 @@ void PagesTest::missingPicturesDoNotStopThePage()
     QTest::mouseClick(page->cmdgo, Qt::LeftButton);
     QVERIFY(page->Label1->text().contains(QLatin1String("radius of the cylinder")));
     pictures::setSearchRoots({});
+}
+
+// The feedback stands where no control does, and everything it can say for every question
+// fits its box; the question's lines stay clear of it (also run at twice the density).
+void PagesTest::feedbackInFreeSpace_data()
+{
+    QTest::addColumn<bool>("isCircles");
+    QTest::newRow("circles") << true;
+    QTest::newRow("folding") << false;
+}
+
+void PagesTest::feedbackInFreeSpace()
+{
+    QFETCH(bool, isCircles);
+    ProblemPage* page = open(isCircles, {0.0, 0.0, 0.0, 0.0});
+    const QLabel* feedback = page->lblfeedback;
+    QVERIFY(feedback->font().pointSizeF() >= 12);
+    QCOMPARE(feedback->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QVERIFY(feedback->wordWrap());
+    QCOMPARE(feedback->focusPolicy(), Qt::NoFocus);
+    const QRect place = feedback->geometry();
+    for (const QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w != feedback)
+            QVERIFY2(!place.intersects(w->geometry()), qPrintable(w->objectName()));
+    }
+    const QFontMetrics fits(feedback->font());
+    const QFontMetrics question(page->Label1->font());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    for (int type = 0; type < 6; ++type) {
+        for (int x = 1; x <= 10; ++x) {
+            for (int y = isCircles ? 4 : 1; y <= (isCircles ? 11 : 5); ++y) {
+                if (!isCircles && (x > 4 || x == y))
+                    continue;
+                const problems::Problem p = isCircles ? problems::circlesProblem(type, x, y)
+                                                      : problems::foldingProblem(type, x, y);
+                const QRect lines = question.boundingRect(page->Label1->geometry(), flags,
+                                                          p.question);
+                QVERIFY2(!lines.intersects(place), qPrintable(p.question));
+                for (const QString& text : problems::everySentence(p)) {
+                    const QRect needs = fits.boundingRect(QRect(QPoint(), place.size()), flags,
+                                                          text);
+                    QVERIFY2(needs.height() <= place.height() && needs.width() <= place.width(),
+                             qPrintable(text));
+                }
+            }
+        }
+    }
+}
+
+// After wrong checks the next step grows only for a new number; a slip is named; a right
+// answer and Next clear the text; Answer shows the worked solution.
+void PagesTest::feedbackGrowsAndClears()
+{
+    ProblemPage* page = open(true, {pick(1, 6), pick(6, 10), 0.0}); // the area, radius 7
+    QVERIFY(page->lblfeedback->isHidden());
+    auto check = [page](const char* typed) {
+        page->Text1->setText(QLatin1String(typed));
+        QTest::keyClick(page->Text1, Qt::Key_Return);
+        return page->lblfeedback->isVisibleTo(page) ? page->lblfeedback->text() : QString();
+    };
+    const QString letters = check("12");
+    QVERIFY(letters.startsWith(QStringLiteral("The area of a circle is π × r²")));
+    QCOMPARE(check("12"), letters);
+    QCOMPARE(check("13"), QStringLiteral("Work out π × 7 × 7."));
+    QCOMPARE(check("14"), QStringLiteral("Press Answer to see the worked solution."));
+    QCOMPARE(check("43.98"), QStringLiteral("That is the circumference, 2 × π × r; the area is "
+                                            "π × r²."));
+    QCOMPARE(check("153.94"), QString());
+    QCOMPARE(page->Label4->text(), verdictRight());
+    QTest::mouseClick(page->cmdsoln, Qt::LeftButton);
+    QCOMPARE(page->Label4->text(), QStringLiteral("153.94"));
+    QCOMPARE(page->lblfeedback->text(), QStringLiteral("The area of a circle is π × r²: π × 7² = "
+                                                       "153.94"));
+    QVERIFY(page->lblfeedback->isVisibleTo(page));
+
+    fixDraws({pick(1, 6), pick(6, 10), 0.0});
+    QTest::mouseClick(page->cmdgo, Qt::LeftButton);
+    QVERIFY(page->lblfeedback->isHidden());
+    QVERIFY(check("14").startsWith(QStringLiteral("The sector is one n-th"))); // a fresh start
 }
 
 QTEST_MAIN(PagesTest)
