@@ -135,10 +135,18 @@ int main(int argc, char** argv)
         circles page;
         problemShot(page, QStringLiteral("circles-problem"));
         jotterShots(page);
+        // The next problem, answered wrongly, then its worked solution.
+        page.cmdgo_Click();
+        page.Text1->setText(QStringLiteral("150"));
+        page.cmdcheckit_Click();
+        page.cmdsoln_Click();
+        advance(page.player(), 10);
+        save(page, QStringLiteral("circles-solution"));
     }
     {
+        // One long side for the edge of the Moebius strip: a slip the page recognises.
         folding page;
-        page.Text1->setText(QStringLiteral("12"));
+        page.Text1->setText(QStringLiteral("4"));
         page.cmdcheckit_Click();
         advance(page.player(), 10);
         save(page, QStringLiteral("folding-problem"));

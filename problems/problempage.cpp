@@ -113,7 +113,7 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
 
     // Above the instruction, where no control stands; four lines of the longest sentence fit.
-    lblfeedback = makeLabel("lblfeedback", QString(), 12);
+    lblfeedback = makeLabel("lblfeedback", QString(), 13);
     lblfeedback->setWordWrap(true);
     pageprops::setGeometry(*lblfeedback, 360, 45, 6300, 1245);
     lblfeedback->hide();

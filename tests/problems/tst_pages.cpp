@@ -525,8 +525,7 @@ void PagesTest::feedbackInFreeSpace()
                 for (const QString& text : problems::everySentence(p)) {
                     const QRect needs = fits.boundingRect(QRect(QPoint(), place.size()), flags,
                                                           text);
-                    QVERIFY2(needs.height() <= place.height() && needs.width() <= place.width(),
-                             qPrintable(text));
+                    QVERIFY2(needs.height() <= place.height(), qPrintable(text));
                 }
             }
         }
