@@ -145,7 +145,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption runsOpt(QStringLiteral("runs"), QStringLiteral("Runs of the step, switch and memory figures."), QStringLiteral("n"), QStringLiteral("5"));
+    const QCommandLineOption runsOpt(QStringLiteral("runs"), QStringLiteral("Runs of the step, switch, check and memory figures."), QStringLiteral("n"), QStringLiteral("5"));
     const QCommandLineOption startOpt(QStringLiteral("start-runs"), QStringLiteral("Start-ups of each program."), QStringLiteral("n"), QStringLiteral("15"));
     const QCommandLineOption animOpt(QStringLiteral("animation-runs"), QStringLiteral("Runs of each animated page."), QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption secondsOpt(QStringLiteral("seconds"), QStringLiteral("Length of one animation run."), QStringLiteral("s"), QStringLiteral("10"));
@@ -271,6 +271,23 @@ int main(int argc, char** argv)
         menu.met = bench::median(menu.values) <= 50.0;
         rows.push_back(problems);
         rows.push_back(menu);
+    }
+
+    // A wrong answer checked: the verdict and the feedback on the screen.
+    {
+        progress("checks");
+        Row check{QStringLiteral("check, click to verdict and feedback painted"), QStringLiteral("ms")};
+        check.referenceText = QStringLiteral("–");
+        check.budget = QStringLiteral("–");
+        for (int i = 0; i < runs && !failed; ++i) {
+            const auto out = runProbe(probe, {QStringLiteral("check"), QStringLiteral("5")});
+            if (!out) {
+                failed = true;
+                break;
+            }
+            check.values.push_back(bench::median(out->value(QStringLiteral("check_ms"))));
+        }
+        rows.push_back(check);
     }
 
     // Memory over the whole road against the bare window.

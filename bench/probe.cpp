@@ -4,6 +4,7 @@
 //   vornash-bench-probe start              the program's start-up up to the first title picture
 //   vornash-bench-probe step               every frame of every sequence shown by a lesson's player
 //   vornash-bench-probe switch <cycles>    "Problems Page" and the exit buttons, clicked
+//   vornash-bench-probe check <cycles>     a wrong answer checked, to verdict and feedback painted
 //   vornash-bench-probe animate <page> <s> the page's animation timer and CPU time for <s> seconds
 //   vornash-bench-probe road               the whole road; peak resident memory
 
@@ -30,6 +31,8 @@
 
 #include <QIcon>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -199,6 +202,30 @@ int pageSwitch(ProbeApplication& app, int cycles)
     return 0;
 }
 
+// On each problem page, a new problem each cycle and a wrong answer checked: from the click to
+// the verdict and the feedback painted.
+int checkClick(ProbeApplication& app, int cycles)
+{
+    startLikeTheProgram();
+    for (const char* pageName : {"circles", "folding"}) {
+        closeEverything();
+        auto* page = qobject_cast<ProblemPage*>(navigation::show(QLatin1String(pageName)));
+        if (!page || !app.waitForPaint(page))
+            return 1;
+        for (int cycle = 0; cycle < cycles; ++cycle) {
+            bench::click(page->cmdgo);
+            ProbeApplication::spin(200);
+            page->Text1->setText(QStringLiteral("1000"));
+            const qint64 t0 = bench::nowNs();
+            bench::click(page->cmdcheckit);
+            if (!app.waitForPaint(page->lblfeedback))
+                return 1;
+            say("check_ms", double(bench::nowNs() - t0) / 1e6);
+        }
+    }
+    return 0;
+}
+
 int animate(ProbeApplication& app, const QString& pageName, double seconds)
 {
     startLikeTheProgram();
@@ -303,12 +330,14 @@ int main(int argc, char** argv)
         result = step(app);
     else if (mode == QLatin1String("switch"))
         result = pageSwitch(app, qMax(1, args.value(2).toInt()));
+    else if (mode == QLatin1String("check"))
+        result = checkClick(app, qMax(1, args.value(2).toInt()));
     else if (mode == QLatin1String("animate"))
         result = animate(app, args.value(2), qMax(1.0, args.value(3).toDouble()));
     else if (mode == QLatin1String("road"))
         result = wholeRoad(app);
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|animate PAGE S|road\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

@@ -453,7 +453,8 @@ QString accuracySentence(const std::vector<const Slip*>& fitting, const Problem&
     if (oneFamily)
         return translated(family);
     *kind = Said::Pooled;
-    const bool withPi = !(p.module == Module::Circles ? p.type == 4 : p.type != 0 && p.type != 5);
+    // Only the hexagon, of the answers that are not whole, is worked out without pi.
+    const bool withPi = !(p.module == Module::Circles && p.type == 4);
     return translated(pooledSentence(withPi));
 }
 
