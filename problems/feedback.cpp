@@ -280,32 +280,48 @@ QString both(const QString& first, const QString& second)
     return Say::tr("%1 Or perhaps: %2").arg(first, second);
 }
 
-// The typed text as the answer reader sees it: without the characters it skips.
-QString squeezed(QStringView typed)
-{
-    QString out;
-    for (QChar c : typed) {
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            out += c;
-    }
-    return out;
-}
-
-// What the text itself says before its number is looked at, or nothing.
+// What the text itself says before its number is looked at, or nothing. One pass over the
+// text as the answer reader sees it (without the blanks it skips), however long it is.
 QString textSentence(QStringView typed)
 {
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d|\\.\\d)"));
-    static const QRegularExpression comma(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+),\\d"));
-    static const QRegularExpression pi(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?[*×·]?(π|Π|pi)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QString text = squeezed(typed);
-    if (!number.match(text).hasMatch())
+    QString text;
+    for (QChar c : typed) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            text += c;
+    }
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    auto at = [&text, size](qsizetype k) { return k < size ? text[k] : QChar(); };
+    auto digits = [&]() {
+        const qsizetype from = i;
+        while (at(i).isDigit() && at(i).unicode() < 128)
+            ++i;
+        return i > from;
+    };
+    if (at(i) == u'+' || at(i) == u'-')
+        ++i;
+    bool number = digits();
+    if (at(i) == u'.') {
+        ++i;
+        number = digits() || number;
+    }
+    if (!number)
         return Say::tr("Type your answer as a number, with two decimal places.");
-    if (!commaIsDecimal() && comma.match(text).hasMatch())
+    if (!commaIsDecimal() && at(i) == u',' && at(i + 1).isDigit())
         return Say::tr("Write the decimals after a point, not a comma: the number stops at the "
                        "comma.");
-    if (pi.match(text).hasMatch())
+    if (at(i) == u'e' || at(i) == u'E') {
+        const qsizetype mark = i++;
+        if (at(i) == u'+' || at(i) == u'-')
+            ++i;
+        if (!digits())
+            i = mark;
+    }
+    if (at(i) == u'*' || at(i) == u'\u00d7' || at(i) == u'\u00b7')
+        ++i;
+    const QStringView rest = QStringView(text).mid(i);
+    if (rest.startsWith(u'\u03c0') || rest.startsWith(u'\u03a0')
+        || rest.startsWith(u"pi", Qt::CaseInsensitive))
         return Say::tr("Type the number only: multiply by π yourself, with the value the page "
                        "gives.");
     return {};
