@@ -92,7 +92,6 @@ void drawIcon(QPainter& p, ButtonIcon icon)
 
 QImage buttonFace(ButtonIcon icon, const QString& word)
 {
-    // Drawn at twice the 119 by 33 button so that it stays sharp when scaled.
     QImage image(faceWidth, faceHeight, QImage::Format_RGB32);
     image.fill(QColor(40, 66, 156));
     QPainter p(&image);

@@ -11,7 +11,7 @@
 
 #include "canvas.h"
 #include "geometry.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -160,8 +160,7 @@ QImage drawFrame(int frame)
 
 Sequence circleSequence()
 {
-    return {QStringLiteral("circlesm"), QStringLiteral("circle"), QStringLiteral(".jpg"), 58,
-            drawFrame};
+    return {sequences::Id::Circle, drawFrame};
 }
 
 } // namespace art

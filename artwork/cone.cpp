@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "folds.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 
@@ -65,8 +65,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence coneSequence()
 {
-    Sequence s{QStringLiteral("bonen2sm"), QStringLiteral("bonene"), QStringLiteral(".jpg"), 50, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Cone, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

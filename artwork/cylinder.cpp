@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "folds.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 
@@ -39,8 +39,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence cylinderSequence()
 {
-    Sequence s{QStringLiteral("cylindsm"), QStringLiteral("cylind"), QStringLiteral(".gif"), 100, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Cylinder, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "folds.h"
-#include "sequences.h"
+#include "animations.h"
 #include "shellpictures.h"
 
 #include <QLinearGradient>
@@ -78,8 +78,8 @@ Sequence titleSequence()
 {
     // The emblem's cone turns once about its axis over the fifty frames, and a ball runs
     // once round a ring about it, so the loop closes seamlessly.
-    Sequence s{QStringLiteral("conenwsm"), QStringLiteral("conene"), QStringLiteral(".jpg"), 50, {}};
-    s.draw = [count = s.count](int frame) {
+    Sequence s{sequences::Id::Title, {}};
+    s.draw = [count = s.frames().count](int frame) {
         QImage image(640, 480, QImage::Format_RGB32);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);

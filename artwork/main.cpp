@@ -4,7 +4,7 @@
 //   vornash-artwork --group <name> --out <bin folder> [--sheets <folder>] [--stamp <file>]
 
 #include "output.h"
-#include "sequences.h"
+#include "animations.h"
 #include "shellpictures.h"
 
 #include <QCommandLineParser>

@@ -11,22 +11,23 @@
 
 namespace art {
 
-QImage menuBackground()
+QImage menuBackground(int scale)
 {
-    QImage image(800, 600, QImage::Format_RGB32);
+    QImage image(800 * scale, 600 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient g(0, 0, 0, 600);
     g.setColorAt(0, QColor(24, 58, 130));
     g.setColorAt(0.25, QColor(18, 42, 104));
     g.setColorAt(1, QColor(10, 24, 66));
-    p.fillRect(image.rect(), g);
+    p.fillRect(QRect(0, 0, 800, 600), g);
 
     // A soft light behind the title.
     QRadialGradient glow(QPointF(400, 40), 300);
     glow.setColorAt(0, QColor(80, 130, 220, 80));
     glow.setColorAt(1, QColor(80, 130, 220, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(0, 0, 800, 600), glow);
 
     // A thin gold rule between the title and the entries, clear of the logo on the left.
     p.setPen(QPen(QColor(240, 196, 60, 150), 2));

@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "folds.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 
@@ -44,8 +44,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence mobiusSequence()
 {
-    Sequence s{QStringLiteral("mobiussm"), QStringLiteral("bstr00"), QStringLiteral(".jpg"), 100, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Mobius, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

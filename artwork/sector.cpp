@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "geometry.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -67,8 +67,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence sectorSequence()
 {
-    Sequence s{QStringLiteral("hexs3sm"), QStringLiteral("hexs3"), QStringLiteral(".jpg"), 20, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Sector, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

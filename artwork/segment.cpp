@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "geometry.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -110,8 +110,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence segmentSequence()
 {
-    Sequence s{QStringLiteral("pents3sm"), QStringLiteral("pents3"), QStringLiteral(".jpg"), 20, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Segment, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

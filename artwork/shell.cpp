@@ -1,3 +1,4 @@
+#include "framename.h"
 #include "output.h"
 #include "shellpictures.h"
 
@@ -12,15 +13,21 @@ bool drawShellPictures(const QString& outDir, const QString& sheetsDir)
     auto write = [&](const QImage& image, const QString& relative) {
         ok = writePicture(image, outDir + QLatin1Char('/') + relative) && ok;
     };
+    auto writeTwice = [&](const QImage& twice, const QString& relative) {
+        ok = writeBothSizes(twice, outDir + QLatin1Char('/') + relative) && ok;
+    };
     // The pages ask for "Images\..." and "images\..."; lookup ignores case, so one folder serves.
     const std::vector<std::pair<ButtonIcon, const char*>> buttons{
         {ButtonIcon::Exit, "Exit"}, {ButtonIcon::Next, "Next"}, {ButtonIcon::Answer, "Answer"},
         {ButtonIcon::Check, "Check"}, {ButtonIcon::Jotter, "Jotter"}};
     for (const auto& [icon, word] : buttons)
-        write(buttonFace(icon, QLatin1String(word)),
+        writeTwice(buttonFace(icon, QLatin1String(word)),
               QStringLiteral("Images/%1.jpg").arg(QString::fromLatin1(word).toLower()));
-    write(logo(), QStringLiteral("Images/logo2.jpg"));
-    write(menuBackground(), QStringLiteral("conenw/conene00.jpg"));
+    writeTwice(logo(), QStringLiteral("Images/logo2.jpg"));
+    // The backdrop fills the whole menu page, so it is drawn at each size rather than reduced.
+    const QString backdrop = QStringLiteral("conenw/conene00.jpg");
+    write(menuBackground(1), backdrop);
+    write(menuBackground(2), twiceSizeName(backdrop));
     for (int size : {16, 32, 48, 64, 128, 256}) {
         // Small icons are drawn large and reduced, which keeps their lines soft but whole.
         const QImage big = emblem(std::max(size, 128));

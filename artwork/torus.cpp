@@ -3,7 +3,7 @@
 
 #include "canvas.h"
 #include "folds.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 
@@ -43,8 +43,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence torusSequence()
 {
-    Sequence s{QStringLiteral("torusssm"), QStringLiteral("toruss"), QStringLiteral(".jpg"), 50, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Torus, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

@@ -4,7 +4,7 @@
 
 #include "canvas.h"
 #include "geometry.h"
-#include "sequences.h"
+#include "animations.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -80,8 +80,8 @@ QImage drawFrame(int frame, int count)
 
 Sequence triangleSequence()
 {
-    Sequence s{QStringLiteral("tris3sm"), QStringLiteral("tris3"), QStringLiteral(".jpg"), 35, {}};
-    s.draw = [count = s.count](int frame) { return drawFrame(frame, count); };
+    Sequence s{sequences::Id::Triangle, {}};
+    s.draw = [count = s.frames().count](int frame) { return drawFrame(frame, count); };
     return s;
 }
 

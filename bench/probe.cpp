@@ -27,6 +27,7 @@
 #include "player.h"
 #include "problempage.h"
 #include "road.h"
+#include "sequences.h"
 #include "titlefrm.h"
 
 #include <QElapsedTimer>
@@ -88,20 +89,6 @@ int start(ProbeApplication& app)
     return 0;
 }
 
-struct Sequence {
-    const char* stem;
-    const char* ext;
-    int count;
-};
-
-// The sequences that the lesson pages play.
-constexpr Sequence kSequences[] = {
-    {"circlesm\\circle", ".jpg", 58}, {"hexs3sm\\hexs3", ".jpg", 20},
-    {"tris3sm\\tris3", ".jpg", 35},   {"pents3sm\\pents3", ".jpg", 20},
-    {"cylindsm\\cylind", ".gif", 100}, {"torusssm\\toruss", ".jpg", 50},
-    {"mobiussm\\bstr00", ".jpg", 100}, {"bonen2sm\\bonene", ".jpg", 50},
-};
-
 int step(ProbeApplication& app)
 {
     startLikeTheProgram();
@@ -112,10 +99,15 @@ int step(ProbeApplication& app)
     lesson->Timer1->stop();
     Player& player = lesson->player();
 
+    // On a dense screen the player reads the twice-size copies; the reference reads them too.
+    const bool dense = lesson->Image2->devicePixelRatioF() > 1.0;
     std::vector<double> steps, decodes, largeSteps, largeDecodes, lookups, paints;
-    for (const Sequence& s : kSequences) {
-        Module1::smallstem = QString::fromLatin1(s.stem);
-        Module1::frameext = QString::fromLatin1(s.ext);
+    // The sequences that the lesson pages play: all but the title's.
+    for (const sequences::Sequence& s : sequences::all()) {
+        if (s.id == sequences::Id::Title)
+            continue;
+        Module1::smallstem = s.stem();
+        Module1::frameext = QLatin1String(s.ext);
         Module1::framecount = s.count;
         std::vector<double> seqSteps, seqDecodes;
         QSize size;
@@ -126,7 +118,8 @@ int step(ProbeApplication& app)
             lesson->Image2->repaint();
             const qint64 t1 = bench::nowNs();
             // The same file decoded alone, by the program's own kind of reader.
-            const QString path = pictures::resolve(player.lastFrameFile());
+            const QString read = dense ? twiceSizeName(player.lastFrameFile()) : player.lastFrameFile();
+            const QString path = pictures::resolve(read);
             const qint64 t2 = bench::nowNs();
             QImageReader reader(path);
             const QImage decoded = reader.read();
@@ -137,7 +130,7 @@ int step(ProbeApplication& app)
             }
             // Where the step's time goes beyond the decode: the lookup, and the paint alone.
             const qint64 t4 = bench::nowNs();
-            (void)pictures::resolve(player.lastFrameFile());
+            (void)pictures::resolve(read);
             const qint64 t5 = bench::nowNs();
             lesson->Image2->repaint();
             const qint64 t6 = bench::nowNs();
@@ -151,7 +144,7 @@ int step(ProbeApplication& app)
                 largeDecodes.push_back(seqDecodes.back());
             }
         }
-        std::printf("sequence %s%s %dx%d step_ms %.3f decode_ms %.3f\n", s.stem, s.ext,
+        std::printf("sequence %s%s %dx%d step_ms %.3f decode_ms %.3f\n", qPrintable(s.stem()), s.ext,
                     size.width(), size.height(), bench::median(seqSteps),
                     bench::median(seqDecodes));
         steps.insert(steps.end(), seqSteps.begin(), seqSteps.end());

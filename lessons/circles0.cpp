@@ -10,35 +10,27 @@ namespace {
 
 struct Shape {
     const char* sentence;
-    const char* stem;
-    int count;
-    const char* shows;
+    sequences::Id animation;
 };
 
 // The Circle sentence leaves five blanks between "is" and "r²" for the π label; the Sector
 // sentence ends in a blank before its formula.
 const Shape kShapes[LessonPage::shapeCount] = {
     {QT_TRANSLATE_NOOP("circles0",
-                       "The area of a circle of radius r is     r\u00b2."), "circlesm\\circle", 58,
-     QT_TRANSLATE_NOOP("circles0", "A circle of radius r whose area is shown filling up.")},
+                       "The area of a circle of radius r is     r\u00b2."), sequences::Id::Circle},
     {QT_TRANSLATE_NOOP("circles0",
                        "The area of a sector of angle A radians of a circle of radius r is "),
-     "hexs3sm\\hexs3", 20,
-     QT_TRANSLATE_NOOP("circles0", "A sector of angle A cut from a circle of radius r.")},
+     sequences::Id::Sector},
     {QT_TRANSLATE_NOOP("circles0",
                        "The area of the isosceles triangle formed by connecting the ends of a "
                        "chord subtending an angle of A radians to the centre of a circle of "
                        "radius r is"),
-     "tris3sm\\tris3", 35,
-     QT_TRANSLATE_NOOP("circles0",
-                       "The isosceles triangle formed by a chord and the two radii to its ends.")},
+     sequences::Id::Triangle},
     {QT_TRANSLATE_NOOP("circles0",
                        "The area of a segment made by a chord subtending an angle of A radians "
                        "is equal to the area of the corresponding sector minus the area of an "
                        "isosceles triangle, which is"),
-     "pents3sm\\pents3", 20,
-     QT_TRANSLATE_NOOP("circles0",
-                       "A segment: the sector with the triangle under its chord taken away.")},
+     sequences::Id::Segment},
 };
 
 struct Formula {
@@ -93,8 +85,7 @@ void circles0::Option1_Click(int index)
     for (QLabel* label : Label4)
         label->hide();
     const Shape& shape = kShapes[index];
-    startShape(tr(shape.sentence), QString::fromLatin1(shape.stem), QStringLiteral(".jpg"),
-               shape.count, tr(shape.shows));
+    startShape(tr(shape.sentence), shape.animation);
     placeFormula(index);
     Label4[index]->show();
 }

@@ -6,11 +6,7 @@ namespace {
 
 struct Surface {
     const char* text;
-    double pointSize;
-    const char* stem;
-    const char* ext;
-    int count;
-    const char* shows;
+    sequences::Id animation;
 };
 
 // The ö stands as itself: the translation tool would read the "b" after an escape as one more
@@ -21,17 +17,12 @@ const Surface kSurfaces[LessonPage::shapeCount] = {
                        "rectangle is folded around until two opposite edges meet the result "
                        "will be an open-ended cylinder. The area of the open-ended cylinder is "
                        "the same as the area of the rectangle."),
-     20, "cylindsm\\cylind", ".gif", 100,
-     QT_TRANSLATE_NOOP("folding0",
-                       "A rectangle folded round until two opposite edges meet, making a "
-                       "cylinder.")},
+     sequences::Id::Cylinder},
     {QT_TRANSLATE_NOOP("folding0",
                        "By folding a rectangle around until two opposite edges meet we can make "
                        "an open-ended cylinder. If the cylinder is then folded until its two "
                        "open ends meet the resulting shape is known as a torus."),
-     20, "torusssm\\toruss", ".jpg", 50,
-     QT_TRANSLATE_NOOP("folding0",
-                       "A cylinder bent round until its two open ends meet, making a torus.")},
+     sequences::Id::Torus},
     {QT_TRANSLATE_NOOP("folding0",
                        "A möbius strip can be constructed from a rectangle. If the "
                        "rectangle is given a 180\u00b0 twist before being folded around until "
@@ -40,19 +31,13 @@ const Surface kSurfaces[LessonPage::shapeCount] = {
                        "become joined, so the möbius strip has just one face with twice "
                        "the area of the rectangle. It also has just one edge which is twice the "
                        "length of the corresponding edge of the rectangle."),
-     18, "mobiussm\\bstr00", ".jpg", 100,
-     QT_TRANSLATE_NOOP("folding0",
-                       "A rectangle given a half twist and joined at its ends, making a "
-                       "Möbius strip.")},
+     sequences::Id::Mobius},
     {QT_TRANSLATE_NOOP("folding0",
                        "If we take a circle and remove a sector from it, then pull the two "
                        "edges of the missing sector together, we can construct an open-ended "
                        "cone. The area of the open-ended cone is the same as that of the circle "
                        "minus the sector that has been removed."),
-     20, "bonen2sm\\bonene", ".jpg", 50,
-     QT_TRANSLATE_NOOP("folding0",
-                       "A circle with a sector removed, its cut edges pulled together into a "
-                       "cone.")},
+     sequences::Id::Cone},
 };
 
 } // namespace
@@ -75,6 +60,5 @@ void folding0::Option1_Click(int index)
     if (index == 2)
         font.setPointSizeF(18);
     Label1->setFont(font);
-    startShape(tr(surface.text), QString::fromLatin1(surface.stem),
-               QString::fromLatin1(surface.ext), surface.count, tr(surface.shows));
+    startShape(tr(surface.text), surface.animation);
 }

@@ -178,10 +178,8 @@ int LessonPage::selectedShape() const
     return m_options->checkedId();
 }
 
-void LessonPage::startShape(const QString& sentence, const QString& stem, const QString& ext,
-                            int count, const QString& animationDescription)
+void LessonPage::startShape(const QString& sentence, sequences::Id animation)
 {
     Label1->setText(sentence);
-    Image2->setAccessibleDescription(animationDescription);
-    m_player->StartSequence(stem, ext, count);
+    m_player->StartSequence(sequences::get(animation));
 }

@@ -5,6 +5,7 @@
 // constructor, once its own controls exist.
 
 #include "page.h"
+#include "sequences.h"
 
 #include <QStringList>
 
@@ -58,8 +59,7 @@ protected:
     LessonPage(const Design& design, QWidget* parent);
 
     // The sentence label's text and, through the player, the shape's frames.
-    void startShape(const QString& sentence, const QString& stem, const QString& ext, int count,
-                    const QString& animationDescription);
+    void startShape(const QString& sentence, sequences::Id animation);
 
 private:
     void leave();

@@ -76,10 +76,16 @@ void Player::StartSequence(const QString& stem, const QString& ext, int count)
     Timer1->start();
 }
 
+void Player::StartSequence(const sequences::Sequence& sequence)
+{
+    Image2->setAccessibleDescription(sequence.description());
+    StartSequence(sequence.stem(), QLatin1String(sequence.ext), sequence.count);
+}
+
 void Player::ShowFrame()
 {
     m_lastFrameFile = frameFileName(Module1::smallstem, Module1::framenum, Module1::frameext);
-    const QImage frame = pictures::load(m_lastFrameFile, Image2->size() * Image2->devicePixelRatioF());
+    const QImage frame = pictures::load(m_lastFrameFile, Image2->devicePixelRatioF());
     if (!frame.isNull())
         Image2->setPicture(frame);
 }

@@ -5,6 +5,7 @@
 // shared by every animated page; the player keeps no copy of it.
 
 #include "mediabar.h"
+#include "sequences.h"
 
 #include <QObject>
 #include <QString>
@@ -21,6 +22,9 @@ public:
 
     // Selects a sequence and runs it from frame 0. The bar's buttons stay as they are.
     void StartSequence(const QString& stem, const QString& ext, int count);
+    // The same for a sequence of the table, whose description the animation box then carries
+    // for screen readers.
+    void StartSequence(const sequences::Sequence& sequence);
     // Shows frame framenum. A frame that cannot be read leaves the last good one on show.
     void ShowFrame();
 

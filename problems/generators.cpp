@@ -6,13 +6,13 @@
 namespace problems {
 namespace {
 
-const FrameSequence kTriangle{QStringLiteral("tris3sm\\tris3"), QStringLiteral(".jpg"), 35};
-const FrameSequence kCircle{QStringLiteral("circlesm\\circle"), QStringLiteral(".jpg"), 58};
-const FrameSequence kHexagon{QStringLiteral("hexs3sm\\hexs3"), QStringLiteral(".jpg"), 20};
-const FrameSequence kCylinder{QStringLiteral("cylindsm\\cylind"), QStringLiteral(".gif"), 100};
-const FrameSequence kTorus{QStringLiteral("torusssm\\toruss"), QStringLiteral(".jpg"), 50};
-const FrameSequence kMobius{QStringLiteral("mobiussm\\bstr00"), QStringLiteral(".jpg"), 100};
-const FrameSequence kCone{QStringLiteral("bonen2sm\\bonene"), QStringLiteral(".jpg"), 50};
+const sequences::Sequence& kTriangle = sequences::get(sequences::Id::Triangle);
+const sequences::Sequence& kCircle = sequences::get(sequences::Id::Circle);
+const sequences::Sequence& kHexagon = sequences::get(sequences::Id::Sector);
+const sequences::Sequence& kCylinder = sequences::get(sequences::Id::Cylinder);
+const sequences::Sequence& kTorus = sequences::get(sequences::Id::Torus);
+const sequences::Sequence& kMobius = sequences::get(sequences::Id::Mobius);
+const sequences::Sequence& kCone = sequences::get(sequences::Id::Cone);
 
 // Questions as the pupil reads them, in the pupil's language; the numbers go in their places.
 struct Text {

@@ -1,6 +1,8 @@
 #pragma once
 // What a question generator makes: one problem, as a plain value. The pages only apply it.
 
+#include "sequences.h"
+
 #include <QString>
 #include <functional>
 
@@ -13,22 +15,13 @@ using Draw = std::function<double()>;
 // The value of pi every answer is computed with (the pupil is told to use 3.14159).
 inline constexpr double kPi = 3.1415926535;
 
-// The animation that illustrates a problem: frame k is stem + two-digit k + ext.
-struct FrameSequence {
-    QString stem;
-    QString ext;
-    int count = 0;
-
-    friend bool operator==(const FrameSequence&, const FrameSequence&) = default;
-};
-
 // Which page's generator made a problem: the type numbers of the two overlap.
 enum class Module { Circles, Folding };
 
 struct Problem {
     int type = 0;      // 0 to 5
     QString question;  // shown in the question label
-    FrameSequence frames;
+    sequences::Sequence frames; // the animation that illustrates it
     double answer = 0.0; // unrounded
     // The question's own numbers, for the feedback that talks about them.
     Module module = Module::Circles;

@@ -30,40 +30,6 @@ void paintYellow(QWidget& w)
     w.setPalette(pal);
 }
 
-// What a pupil who cannot see the animation is told it shows.
-QString animationDescription(const QString& stem)
-{
-    struct Entry {
-        const char* stem;
-        const char* shows;
-    };
-    static const Entry kShapes[] = {
-        {"circlesm\\circle",
-         QT_TRANSLATE_NOOP("ProblemPage",
-                           "a circle of radius r cut into thin sectors laid side by side")},
-        {"tris3sm\\tris3",
-         QT_TRANSLATE_NOOP("ProblemPage",
-                           "a point going round a circle above an isosceles triangle "
-                           "formed by two radii")},
-        {"hexs3sm\\hexs3",
-         QT_TRANSLATE_NOOP("ProblemPage",
-                           "a regular hexagon inscribed in a circle, one sector marked")},
-        {"cylindsm\\cylind",
-         QT_TRANSLATE_NOOP("ProblemPage", "a rectangle rolled into an open-ended cylinder")},
-        {"torusssm\\toruss",
-         QT_TRANSLATE_NOOP("ProblemPage", "a tube bent round and joined into a torus")},
-        {"mobiussm\\bstr00",
-         QT_TRANSLATE_NOOP("ProblemPage",
-                           "a strip given a half twist and joined into a mobius strip")},
-        {"bonen2sm\\bonene",
-         QT_TRANSLATE_NOOP("ProblemPage", "a disc with a sector removed closing into a cone")},
-    };
-    for (const Entry& e : kShapes)
-        if (stem == QLatin1String(e.stem))
-            return ProblemPage::tr("Animation of %1").arg(ProblemPage::tr(e.shows));
-    return ProblemPage::tr("Animation of the shape in the question");
-}
-
 } // namespace
 
 ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Generator generate)
@@ -165,8 +131,7 @@ void ProblemPage::calculate()
     Text1->clear();
     const problems::Problem p = m_generate(draws::seedFromClock(), Module1::lastproblem);
     Module1::lastproblem = p.type;
-    m_player->StartSequence(p.frames.stem, p.frames.ext, p.frames.count);
-    Image2->setAccessibleDescription(animationDescription(p.frames.stem));
+    m_player->StartSequence(p.frames);
     Label1->setText(p.question);
     Module1::answer = p.answer;
     m_problem = p;

@@ -127,9 +127,10 @@ void intro0::Form_Load()
     pageprops::setBackColor(*this, kMenuColour);
 
     // A picture that cannot be read leaves its place empty; the rest of the menu still works.
-    m_background = pictures::load(QStringLiteral("conenw\\conene00.jpg"));
-    Image2->setPicture(pictures::load(QStringLiteral("Images\\logo2.jpg")));
-    Command1->setPicture(pictures::load(QStringLiteral("Images\\exit.jpg")));
+    const qreal density = devicePixelRatioF();
+    m_background = pictures::load(QStringLiteral("conenw\\conene00.jpg"), density);
+    Image2->setPicture(pictures::load(QStringLiteral("Images\\logo2.jpg"), density));
+    Command1->setPicture(pictures::load(QStringLiteral("Images\\exit.jpg"), density));
     pageprops::setWidth(*Command1, 1785);
     pageprops::setHeight(*Command1, 495);
     pageprops::setLeft(*Command1, 90);

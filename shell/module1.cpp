@@ -54,7 +54,7 @@ void putFace(QWidget& page, const Face& face)
     QWidget* w = control(page, face.control);
     if (!w)
         return;
-    const QImage picture = pictures::load(QLatin1String(face.file));
+    const QImage picture = pictures::load(QLatin1String(face.file), w->devicePixelRatioF());
     if (picture.isNull())
         return;
     if (auto* button = qobject_cast<PictureButton*>(w))

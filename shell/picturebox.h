@@ -1,8 +1,8 @@
 #pragma once
 // A box that shows one picture, scaled smoothly to fit the box with its proportions kept and
-// centred in it, so that pictures drawn larger than the box stay sharp on high-density
-// screens. Empty until given one. A box that takes the keyboard focus (the animation box)
-// shows plainly when it has it.
+// centred in it; a twice-size copy read for a dense screen lands on the screen's pixels one for
+// one. Empty until given one. A box that takes the keyboard focus (the animation box) shows
+// plainly when it has it.
 
 #include <QImage>
 #include <QWidget>

@@ -5,6 +5,7 @@
 #include "navigation.h"
 #include "picturebox.h"
 #include "pictures.h"
+#include "sequences.h"
 #include "twips.h"
 
 #include <QFrame>
@@ -16,7 +17,6 @@ namespace {
 
 constexpr QColor kGrey{192, 192, 192};
 constexpr QColor kBlue{0, 0, 255};
-constexpr int kFrames = 50;
 
 QLabel* blueLabel(QWidget* parent, const char* name, const QString& text, const QFont& font)
 {
@@ -62,7 +62,7 @@ Titlefrm::Titlefrm(QWidget* parent)
     Picture1 = new PictureBox(Frame1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(tr("Title animation"));
-    Picture1->setAccessibleDescription(tr("A cone is folded from a disc and turns slowly."));
+    Picture1->setAccessibleDescription(sequences::get(sequences::Id::Title).description());
     pageprops::setGeometry(*Picture1, 300, 1320, 4800, 3600);
 
     Label4[0] = blueLabel(Frame1, "Label4_0", tr("Vornash 3"),
@@ -103,14 +103,13 @@ Titlefrm::Titlefrm(QWidget* parent)
 
 QString Titlefrm::frameFile(int number)
 {
-    return (number < 10 ? QStringLiteral("conenwsm\\conene0") : QStringLiteral("conenwsm\\conene"))
-           + QString::number(number) + QStringLiteral(".jpg");
+    return sequences::get(sequences::Id::Title).frameFile(number);
 }
 
 void Titlefrm::Form_Load()
 {
     // Normal path: centred at the window's own size, first picture, animation on.
-    const QImage first = pictures::load(frameFile(0), Picture1->size() * Picture1->devicePixelRatioF());
+    const QImage first = pictures::load(frameFile(0), Picture1->devicePixelRatioF());
     if (!first.isNull() && pageprops::centreOnScreen(*this)) {
         Module1::framenum = 0;
         Picture1->setPicture(first);
@@ -121,18 +120,17 @@ void Titlefrm::Form_Load()
     m_fallback = true;
     Module1::PrepareForm(*this);
     Frame1->raise();
-    Picture1->setPicture(pictures::load(frameFile(0)));
+    Picture1->setPicture(pictures::load(frameFile(0), Picture1->devicePixelRatioF()));
     Timer1->start();
 }
 
 void Titlefrm::Timer1_Timer()
 {
     Module1::framenum += 1;
-    if (Module1::framenum >= kFrames || Module1::framenum < 0)
+    if (Module1::framenum >= sequences::get(sequences::Id::Title).count || Module1::framenum < 0)
         Module1::framenum = 0;
     // A picture that cannot be read leaves the previous one on show.
-    const QImage picture = pictures::load(frameFile(Module1::framenum),
-                                          Picture1->size() * Picture1->devicePixelRatioF());
+    const QImage picture = pictures::load(frameFile(Module1::framenum), Picture1->devicePixelRatioF());
     if (!picture.isNull())
         Picture1->setPicture(picture);
 }

@@ -1,6 +1,9 @@
-// The pictures the build drew beside the program: every file the pages ask for is there,
-// in the format its name promises, readable, and every animation plays smoothly and loops
-// without a jump from its last frame to its first.
+// The pictures the build drew beside the program: every file the pages ask for is there at the
+// size it is shown at and at twice that size, in the format its name promises, readable, and
+// every animation plays smoothly and loops without a jump from its last frame to its first.
+
+#include "framename.h"
+#include "sequences.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,7 +40,7 @@ QImage read(const QString& path)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    return reader.read().convertToFormat(QImage::Format_RGB32);
+    return reader.read();
 }
 
 // Mean absolute difference per colour channel, 0 to 255.
@@ -68,23 +71,39 @@ private Q_SLOTS:
     void sequence();
 };
 
+// Both sizes of a picture: the picture itself at the size it is shown at, and beside it its
+// twice-size copy under Qt's "@2x" name, in the same format.
+void checkBothSizes(const QString& file, const QByteArray& format, QSize size, QImage* twice = nullptr)
+{
+    for (const QString& path : {file, twiceSizeName(file)}) {
+        QCOMPARE(formatByContent(path), format);
+        const QImage image = read(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QCOMPARE(image.size(), path == file ? size : 2 * size);
+        if (twice && path != file)
+            *twice = image;
+    }
+}
+
 void PicturesTest::shellPicture_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("twice");
 
-    // Faces and logo at twice their boxes on the page; the menu backdrop at the page's size.
+    // Faces at the size of the buttons, the logo of its box, the backdrop of the menu page.
     for (const char* face : {"exit", "next", "answer", "check", "jotter"})
         QTest::newRow(face) << QStringLiteral("Images/%1.jpg").arg(QLatin1String(face))
-                            << QByteArray("jpeg") << QSize(238, 66);
+                            << QByteArray("jpeg") << QSize(119, 33) << true;
     QTest::newRow("logo") << QStringLiteral("Images/logo2.jpg") << QByteArray("jpeg")
-                          << QSize(200, 278);
+                          << QSize(100, 139) << true;
     QTest::newRow("menu backdrop") << QStringLiteral("conenw/conene00.jpg") << QByteArray("jpeg")
-                                   << QSize(800, 600);
+                                   << QSize(800, 600) << true;
+    // The desktop's icons come in the sizes the desktop asks for.
     for (int n : {16, 32, 48, 64, 128, 256})
         QTest::addRow("icon %d", n) << QStringLiteral("icons/vornash-%1.png").arg(n)
-                                    << QByteArray("png") << QSize(n, n);
+                                    << QByteArray("png") << QSize(n, n) << false;
 }
 
 void PicturesTest::shellPicture()
@@ -92,64 +111,51 @@ void PicturesTest::shellPicture()
     QFETCH(QString, path);
     QFETCH(QByteArray, format);
     QFETCH(QSize, size);
+    QFETCH(bool, twice);
     const QString file = binDir() + QLatin1Char('/') + path;
+    if (twice) {
+        checkBothSizes(file, format, size);
+        return;
+    }
     QCOMPARE(formatByContent(file), format);
     const QImage image = read(file);
     QVERIFY2(!image.isNull(), qPrintable(file));
     QCOMPARE(image.size(), size);
 }
 
+// Every sequence of the program's table.
 void PicturesTest::sequence_data()
 {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("stem");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QSize>("size");
-
-    const QSize frame(648, 488);
-    QTest::newRow("circle") << "circlesm" << "circle" << ".jpg" << QByteArray("jpeg") << 58 << frame;
-    QTest::newRow("sector") << "hexs3sm" << "hexs3" << ".jpg" << QByteArray("jpeg") << 20 << frame;
-    QTest::newRow("triangle") << "tris3sm" << "tris3" << ".jpg" << QByteArray("jpeg") << 35 << frame;
-    QTest::newRow("segment") << "pents3sm" << "pents3" << ".jpg" << QByteArray("jpeg") << 20 << frame;
-    QTest::newRow("cylinder") << "cylindsm" << "cylind" << ".gif" << QByteArray("gif") << 100 << frame;
-    QTest::newRow("torus") << "torusssm" << "toruss" << ".jpg" << QByteArray("jpeg") << 50 << frame;
-    // The stem itself ends in digits: bstr0000.jpg to bstr0099.jpg.
-    QTest::newRow("mobius") << "mobiussm" << "bstr00" << ".jpg" << QByteArray("jpeg") << 100 << frame;
-    QTest::newRow("cone") << "bonen2sm" << "bonene" << ".jpg" << QByteArray("jpeg") << 50 << frame;
-    QTest::newRow("title") << "conenwsm" << "conene" << ".jpg" << QByteArray("jpeg") << 50
-                           << QSize(640, 480);
+    QTest::addColumn<int>("index");
+    for (const sequences::Sequence& s : sequences::all())
+        QTest::newRow(s.folder) << int(s.id);
 }
 
 void PicturesTest::sequence()
 {
-    QFETCH(QString, folder);
-    QFETCH(QString, stem);
-    QFETCH(QString, suffix);
-    QFETCH(QByteArray, format);
-    QFETCH(int, count);
-    QFETCH(QSize, size);
-
-    const QDir dir(binDir() + QLatin1Char('/') + folder);
+    QFETCH(int, index);
+    const sequences::Sequence& s = sequences::get(sequences::Id(index));
+    // The title's box on its window, the animation box on the lesson and problem pages.
+    const QSize shown = s.id == sequences::Id::Title ? QSize(320, 240) : QSize(324, 244);
+    const QByteArray format = QByteArray(s.ext + 1) == "gif" ? "gif" : "jpeg";
     auto name = [&](int k) {
-        return dir.filePath(stem + QString::number(k).rightJustified(2, QLatin1Char('0')) + suffix);
+        return binDir() + QLatin1Char('/') + s.frameFile(k).replace(QLatin1Char('\\'), QLatin1Char('/'));
     };
 
     std::vector<QImage> frames;
-    for (int k = 0; k < count; ++k) {
-        const QString file = name(k);
-        QCOMPARE(formatByContent(file), format);
-        frames.push_back(read(file));
-        QVERIFY2(!frames.back().isNull(), qPrintable(file));
-        QCOMPARE(frames.back().size(), size);
+    for (int k = 0; k < s.count; ++k) {
+        QImage twice;
+        checkBothSizes(name(k), format, shown, &twice);
+        if (QTest::currentTestFailed())
+            return;
+        frames.push_back(twice.convertToFormat(QImage::Format_RGB32));
     }
     // The player wraps after the last frame; a stray extra frame would mean a wrong count.
-    QVERIFY2(!QFile::exists(name(count)), qPrintable(name(count)));
+    QVERIFY2(!QFile::exists(name(s.count)), qPrintable(name(s.count)));
 
     // Consecutive frames differ, or the animation would seem to stall.
     std::vector<double> steps;
-    for (int k = 0; k + 1 < count; ++k) {
+    for (int k = 0; k + 1 < s.count; ++k) {
         steps.push_back(meanDifference(frames[k], frames[k + 1]));
         QVERIFY2(steps.back() > 0.05, qPrintable(QStringLiteral("frames %1 and %2 are alike (%3)")
                                                      .arg(k).arg(k + 1).arg(steps.back())));
@@ -160,7 +166,7 @@ void PicturesTest::sequence()
     std::sort(steps.begin(), steps.end());
     const double ordinaryStep = steps[steps.size() * 4 / 5];
     const double loopStep = meanDifference(frames.back(), frames.front());
-    qInfo("%s: last to first %.2f, ordinary step %.2f", qPrintable(folder), loopStep, ordinaryStep);
+    qInfo("%s: last to first %.2f, ordinary step %.2f", s.folder, loopStep, ordinaryStep);
     QVERIFY2(loopStep <= 1.25 * ordinaryStep,
              qPrintable(QStringLiteral("last to first %1, ordinary step %2")
                             .arg(loopStep).arg(ordinaryStep)));

@@ -73,8 +73,6 @@ private Q_SLOTS:
     void nearerPaperHidesFartherPaper();
     void eachFaceHasItsColour_data();
     void eachFaceHasItsColour();
-    void frameFileNames_data();
-    void frameFileNames();
     void picturesRoundTrip_data();
     void picturesRoundTrip();
     void unwritablePlaceIsReported();
@@ -121,29 +119,6 @@ void RenderTest::eachFaceHasItsColour()
     scene.addSurface(square(0, flipped), 3, 3, plain(QColor(230, 20, 20), QColor(20, 20, 230)));
     const QRgb centre = render(scene).pixel(100, 100);
     QVERIFY(expectFront ? reddish(centre) : bluish(centre));
-}
-
-void RenderTest::frameFileNames_data()
-{
-    QTest::addColumn<QString>("stem");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<int>("frame");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("first") << "circle" << ".jpg" << 0 << "circle00.jpg";
-    QTest::newRow("last single digit") << "circle" << ".jpg" << 9 << "circle09.jpg";
-    QTest::newRow("first two digits") << "circle" << ".jpg" << 10 << "circle10.jpg";
-    QTest::newRow("gif") << "cylind" << ".gif" << 99 << "cylind99.gif";
-    QTest::newRow("stem ending in digits") << "bstr00" << ".jpg" << 5 << "bstr0005.jpg";
-}
-
-void RenderTest::frameFileNames()
-{
-    QFETCH(QString, stem);
-    QFETCH(QString, suffix);
-    QFETCH(int, frame);
-    QFETCH(QString, expected);
-    const Sequence s{QStringLiteral("folder"), stem, suffix, 100, {}};
-    QCOMPARE(frameFileName(s, frame), expected);
 }
 
 void RenderTest::picturesRoundTrip_data()

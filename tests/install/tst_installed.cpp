@@ -1,7 +1,9 @@
 // Copied into an installed tree's bin/ and run from elsewhere: the installed program must find
 // every picture in its data folder, and start without missing any.
 
+#include "framename.h"
 #include "pictures.h"
+#include "sequences.h"
 
 #include <QDir>
 #include <QProcess>
@@ -16,16 +18,13 @@ QStringList everyPicture()
                       QStringLiteral("Images\\answer.jpg"), QStringLiteral("images\\check.jpg"),
                       QStringLiteral("images\\jotter.jpg"), QStringLiteral("Images\\logo2.jpg"),
                       QStringLiteral("conenw\\conene00.jpg")};
-    const struct { const char* stem; const char* ext; int count; } sequences[] = {
-        {"conenwsm\\conene", ".jpg", 50}, {"circlesm\\circle", ".jpg", 58}, {"hexs3sm\\hexs3", ".jpg", 20},
-        {"tris3sm\\tris3", ".jpg", 35},   {"pents3sm\\pents3", ".jpg", 20}, {"cylindsm\\cylind", ".gif", 100},
-        {"torusssm\\toruss", ".jpg", 50}, {"mobiussm\\bstr00", ".jpg", 100}, {"bonen2sm\\bonene", ".jpg", 50},
-    };
-    for (const auto& s : sequences) {
+    for (const sequences::Sequence& s : sequences::all()) {
         for (int k = 0; k < s.count; ++k)
-            names << QLatin1String(s.stem) + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'))
-                         + QLatin1String(s.ext);
+            names << s.frameFile(k);
     }
+    // Each beside its twice-size copy, for dense screens.
+    for (const QString& name : QStringList(names))
+        names << twiceSizeName(name);
     return names;
 }
 

@@ -1,5 +1,7 @@
 #include "framename.h"
+#include "sequences.h"
 
+#include <QSet>
 #include <QTest>
 
 class TestFrameName : public QObject {
@@ -26,6 +28,37 @@ private Q_SLOTS:
         QFETCH(QString, ext);
         QFETCH(QString, expected);
         QCOMPARE(frameFileName(stem, number, ext), expected);
+    }
+
+    void twiceSizeNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("frame") << "circlesm\\circle07.jpg" << "circlesm\\circle07@2x.jpg";
+        QTest::newRow("forward slash") << "Images/exit.jpg" << "Images/exit@2x.jpg";
+        QTest::newRow("dot in a folder") << "a.b\\name" << "a.b\\name@2x";
+    }
+    void twiceSizeNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(twiceSizeName(name), expected);
+    }
+
+    // Each sequence has folder of its own, frames, and a description a screen reader can tell
+    // from every other.
+    void tableRowsAreDistinct()
+    {
+        QSet<QString> folders, descriptions;
+        for (const sequences::Sequence& s : sequences::all()) {
+            QVERIFY(s.count > 0);
+            QCOMPARE(s.frameFile(s.count - 1),
+                     frameFileName(s.stem(), s.count - 1, QLatin1String(s.ext)));
+            folders << QLatin1String(s.folder);
+            descriptions << s.description();
+        }
+        QCOMPARE(folders.size(), sequences::kSequenceCount);
+        QCOMPARE(descriptions.size(), sequences::kSequenceCount);
     }
 };
 

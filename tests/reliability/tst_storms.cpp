@@ -35,7 +35,7 @@ class TestStorms : public QObject {
         QCOMPARE(page->Label1->text(), made.question);
         QCOMPARE(Module1::answer, made.answer);
         QCOMPARE(Module1::lastproblem, made.type);
-        QCOMPARE(Module1::smallstem, made.frames.stem);
+        QCOMPARE(Module1::smallstem, made.frames.stem());
         QCOMPARE(Module1::framecount, made.frames.count);
     }
 

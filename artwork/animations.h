@@ -1,24 +1,23 @@
 #pragma once
-// A numbered series of frames as the player reads it: folder, stem, two-digit frame
-// number, extension. Each teaching animation is one small module returning its Sequence.
+// The teaching animations, one small module each. Where a sequence's frames go, what they are
+// called and how many there are comes from the program's own table of sequences; a module
+// adds only how to draw a frame.
+
+#include "sequences.h"
 
 #include <QImage>
-#include <QString>
 
 #include <functional>
 
 namespace art {
 
 struct Sequence {
-    QString folder;   // "circlesm"
-    QString stem;     // "circle"
-    QString suffix;   // ".jpg" or ".gif"
-    int count = 0;
+    sequences::Id id;
+    // Frame `frame`, drawn at twice the size it is shown at.
     std::function<QImage(int frame)> draw;
-};
 
-// "circle" + 7 + ".jpg" gives "circle07.jpg"; numbers from 10 up are written as they are.
-QString frameFileName(const Sequence& sequence, int frame);
+    const sequences::Sequence& frames() const { return sequences::get(id); }
+};
 
 Sequence circleSequence();    // why the area is pi r squared
 Sequence sectorSequence();    // a sector of angle A, with the inscribed hexagon
