@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
@@ -92,6 +93,14 @@ namespace {
 // backdrop, takes 8 MB); a file claiming more is refused before any of it is decoded.
 constexpr int kMostDecodedMegabytes = 32;
 
+// Qt shows a GIF that was cut short with its missing rows blank. A frame cut short counts as
+// unreadable instead, so that the player keeps the last good frame on show; a whole GIF ends in
+// its trailer byte.
+bool cutShortGif(QFile& file)
+{
+    return !file.seek(file.size() - 1) || file.read(1) != ";";
+}
+
 QImage read(const QString& designPath)
 {
     const QString path = resolve(designPath);
@@ -99,13 +108,25 @@ QImage read(const QString& designPath)
         qCInfo(lcPictures) << "picture not found:" << designPath;
         return {};
     }
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCInfo(lcPictures) << "picture not readable:" << path << file.errorString();
+        return {};
+    }
+    QImageReader reader(&file);
     // The content decides, not the name: a JPEG may sit under a .gif name and the other way round.
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kMostDecodedMegabytes);
+    const bool gif = reader.format() == "gif";  // the reader forgets it once it has read
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull()) {
         qCInfo(lcPictures) << "picture not readable:" << path << reader.errorString();
+        return {};
+    }
+    if (gif && cutShortGif(file)) {
+        qCInfo(lcPictures) << "picture not readable:" << path << "GIF cut short";
+        return {};
+    }
     return image;
 }
 

@@ -202,7 +202,7 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("density");
         QTest::addColumn<QByteArray>("copy");  // content of circle07@2x.jpg, "" for none
         QTest::addColumn<bool>("pictureThere");
-        QTest::addColumn<QSize>("size");       // of the image read, invalid for none
+        QTest::addColumn<QSize>("size");       // of the image read, 0 x 0 for none
         QTest::addColumn<qreal>("ratio");
         const QByteArray twice = jpegBytes({648, 488});
         QTest::newRow("plain screen") << 1.0 << twice << true << QSize(324, 244) << 1.0;
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QTest::newRow("copy missing") << 2.0 << QByteArray() << true << QSize(324, 244) << 1.0;
         QTest::newRow("copy broken") << 2.0 << twice.left(40) << true << QSize(324, 244) << 1.0;
         QTest::newRow("copy only, dense") << 2.0 << twice << false << QSize(648, 488) << 2.0;
-        QTest::newRow("copy only, plain") << 1.0 << twice << false << QSize() << 1.0;
+        QTest::newRow("copy only, plain") << 1.0 << twice << false << QSize(0, 0) << 1.0;
     }
     void readsTwiceSizeCopyOnDenseScreens()
     {
