@@ -141,11 +141,7 @@ QImage load(const QString& designPath, qreal devicePixelRatio)
             return twice;
         }
     }
-    QImage image = read(designPath);
-    // Qt reads the ratio from an "@Nx" name; a picture read under its plain name is 1x.
-    if (!image.isNull())
-        image.setDevicePixelRatio(1.0);
-    return image;
+    return read(designPath);
 }
 
 } // namespace pictures
