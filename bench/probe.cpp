@@ -319,7 +319,7 @@ int wholeRoad(ProbeApplication& app)
         ProbeApplication::spin(500);
         bench::click(problems->cmdjotter);
         jotter::notepad* pad = jotter::instance();
-        if (!pad || !app.waitForPaint(pad))
+        if (!pad || !app.waitForPaint(pad->drawingSurface()))
             return 1;
         for (int k = 0; k < 8; ++k)
             bench::drag(pad->drawingSurface(), {30 + 10 * k, 30}, {200, 60 + 15 * k});
