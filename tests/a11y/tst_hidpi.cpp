@@ -22,8 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 

@@ -20,11 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
-#include <QtTest>
 
 namespace {
 

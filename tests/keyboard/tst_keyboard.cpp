@@ -24,10 +24,11 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 

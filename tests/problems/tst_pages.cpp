@@ -442,8 +442,8 @@ void PagesTest::leavingClosesTheJotter()
     navigation::registerPage(QStringLiteral("intro0"), {});
 }
 
-// The previous problem's type is shared: the first Paper Folding problem after a Circles
-// problem of type k is never of type k, even when its draw says k.
+// The previous problem's type is shared between the modules: the first Paper Folding problem
+// after a Circles problem of type k is never of type k, even when its draw says k.
 void PagesTest::typeNotRepeatedAcrossModules_data()
 {
     QTest::addColumn<int>("k");

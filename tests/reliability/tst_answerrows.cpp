@@ -5,7 +5,8 @@
 #include "compare.h"
 
 #include <QDir>
-#include <QtTest>
+#include <QFile>
+#include <QTest>
 
 #include <cfloat>
 #include <cmath>

@@ -27,8 +27,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 

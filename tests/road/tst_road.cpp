@@ -25,8 +25,8 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QStyleHints>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 
@@ -288,19 +288,6 @@ private Q_SLOTS:
         QVERIFY(!timer->isActive());
         p->showNormal();
         QCOMPARE(timer->isActive(), !paused);
-    }
-
-    // The type rule is shared: the first folding problem never repeats the last circles type.
-    void lastProblemCarriesAcrossModules()
-    {
-        for (int round = 0; round < 20; ++round) {
-            auto* c = navigation::show(QStringLiteral("circles"));
-            const int type = Module1::lastproblem;
-            delete c;
-            auto* f = navigation::show(QStringLiteral("folding"));
-            QVERIFY(Module1::lastproblem != type);
-            delete f;
-        }
     }
 };
 

@@ -15,7 +15,8 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTemporaryDir>
+#include <QTest>
 
 // Catches the addresses the menu asks the desktop to open.
 class UrlCatcher : public QObject {

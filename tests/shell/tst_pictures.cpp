@@ -7,7 +7,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QtTest>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gif_lib.h>
 

@@ -10,7 +10,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtTest>
+#include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 

@@ -11,8 +11,9 @@
 #include "titlefrm.h"
 
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 class TestTitle : public QObject {
     Q_OBJECT
