@@ -1,8 +1,9 @@
-# Most of what compiling a widget source costs is reading Qt's headers. With VORNASH_PCH (on by
-# default) vornash_shell, the lowest widget library, reads Qt Widgets once into a precompiled
-# header, and every widget target above it (the other widget libraries, the programs and the
-# widget tests) is compiled with that same header. The widget-free parts and the artwork tool read
-# only the few headers they name and go without.
+# Most of what compiling one of our sources costs is reading Qt's headers. With VORNASH_PCH (on
+# by default) vornash_shell, the lowest widget library, reads Qt Widgets once into a precompiled
+# header, and the targets above it (the other widget libraries, the programs) and every test are
+# compiled with that same header. The widget-free libraries go without, so that nothing of Qt
+# Widgets can creep into them, and so does the artwork tool, which the sanitizer build compiles
+# with other options.
 option(VORNASH_PCH "Read Qt's headers once per build through a precompiled header" ON)
 
 # The program's libraries built on Qt Widgets.
