@@ -4,6 +4,7 @@
 #include "folding0.h"
 #include "fonts.h"
 #include "intro0.h"
+#include "language.h"
 #include "navigation.h"
 #include "pictures.h"
 #include "problempage.h"
@@ -11,9 +12,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 #include <QPixmapCache>
-#include <QTranslator>
 
 namespace road {
 
@@ -44,12 +43,8 @@ void startApplication()
             icon.addFile(file, QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
-    // A translation for the pupil's language, when one is installed beside the pictures.
-    const QString translation = pictures::resolve(
-        QStringLiteral("translations\\vornash_%1.qm").arg(QLocale::system().name()));
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translation.isEmpty() && translator->load(translation))
-        QCoreApplication::installTranslator(translator);
+    // The pupil's language, when its translation is installed beside the pictures.
+    language::use(language::chooseFromEnvironment());
     registerAllPages();
     // The program ends only from the title screen's "Exit", never when a page is left.
     QApplication::setQuitOnLastWindowClosed(false);

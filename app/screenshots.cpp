@@ -1,7 +1,9 @@
 // Renders every page of the program to PNG files with the offscreen platform, so that the
 // README can show the program and a newcomer on a machine without a display can see it.
 //
-//   vornash-screenshots <folder>
+//   vornash-screenshots <folder> [language]
+//
+// With a language ("de"), every page is shown in it and its file name ends in "-de".
 
 #include "circles0.h"
 #include "draws.h"
@@ -9,6 +11,7 @@
 #include "fonts.h"
 #include "intro0.h"
 #include "jotter.h"
+#include "language.h"
 #include "module1.h"
 #include "navigation.h"
 #include "notepad.h"
@@ -27,12 +30,13 @@
 namespace {
 
 QString g_folder;
+QString g_suffix;
 
 void save(QWidget& window, const QString& name)
 {
     window.show();
     QCoreApplication::processEvents();
-    const QString file = QDir(g_folder).absoluteFilePath(name + QStringLiteral(".png"));
+    const QString file = QDir(g_folder).absoluteFilePath(name + g_suffix + QStringLiteral(".png"));
     if (!window.grab().save(file))
         std::fprintf(stderr, "vornash-screenshots: cannot write %s\n", qPrintable(file));
 }
@@ -70,7 +74,9 @@ void lessonShots(const char* prefix, const QStringList& shapes)
 
 void problemShot(ProblemPage& page, const QString& name)
 {
-    page.Text1->setText(QString::number(Module1::answer, 'f', 2));
+    // Typed as the pupil writes it: with a decimal comma in a language that writes one.
+    page.Text1->setText(
+        QString::number(Module1::answer, 'f', 2).replace(QLatin1Char('.'), language::decimalPoint()));
     page.cmdcheckit_Click();
     advance(page.player(), 10);
     save(page, name);
@@ -105,12 +111,20 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vornash-screenshots <folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: vornash-screenshots <folder> [language]\n");
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_folder);
+    if (argc == 3) {
+        const QString code = QString::fromLocal8Bit(argv[2]);
+        if (!language::use(code)) {
+            std::fprintf(stderr, "vornash-screenshots: no translation for %s\n", argv[2]);
+            return 2;
+        }
+        g_suffix = QLatin1Char('-') + code;
+    }
     fonts::registerDesignFonts();
     road::registerAllPages();
     // Fixed draws, so that the pictures are the same from one run to the next.
@@ -148,6 +162,9 @@ int main(int argc, char** argv)
         folding page;
         page.Text1->setText(QStringLiteral("4"));
         page.cmdcheckit_Click();
+        // In another language, the answer as that language writes it.
+        if (!g_suffix.isEmpty())
+            page.cmdsoln_Click();
         advance(page.player(), 10);
         save(page, QStringLiteral("folding-problem"));
     }

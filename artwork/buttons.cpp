@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "shellpictures.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -112,8 +113,13 @@ QImage buttonFace(ButtonIcon icon, const QString& word)
     p.restore();
 
     p.setPen(QColor(20, 34, 96));
-    p.setFont(wordFont(32));
-    p.drawText(QRectF(64, 0, faceWidth - 72, faceHeight), Qt::AlignVCenter | Qt::AlignLeft, word);
+    // A longer word, in another language, is set smaller to stay on the plate.
+    const QRectF room(64, 0, faceWidth - 72, faceHeight);
+    int size = 32;
+    while (size > 16 && QFontMetricsF(wordFont(size)).horizontalAdvance(word) > room.width())
+        --size;
+    p.setFont(wordFont(size));
+    p.drawText(room, Qt::AlignVCenter | Qt::AlignLeft, word);
     return image;
 }
 

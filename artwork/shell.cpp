@@ -23,6 +23,23 @@ bool drawShellPictures(const QString& outDir, const QString& sheetsDir)
     for (const auto& [icon, word] : buttons)
         writeTwice(buttonFace(icon, QLatin1String(word)),
               QStringLiteral("Images/%1.jpg").arg(QString::fromLatin1(word).toLower()));
+    // The same faces in each translation's words, beside the English ones ("exit_de.jpg"); a
+    // page in that language takes them when they are there.
+    const struct {
+        const char* language;
+        const char* words[5]; // as the buttons above
+    } translated[] = {
+        {"de", {"Beenden", "Weiter", "Lösung", "Prüfen", "Notizblock"}},
+        {"fr", {"Quitter", "Suivant", "Réponse", "Vérifier", "Brouillon"}},
+        {"es", {"Salir", "Siguiente", "Solución", "Comprobar", "Cuaderno"}},
+    };
+    for (const auto& t : translated) {
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            writeTwice(buttonFace(buttons[i].first, QString::fromUtf8(t.words[i])),
+                       QStringLiteral("Images/%1_%2.jpg")
+                           .arg(QString::fromLatin1(buttons[i].second).toLower(),
+                                QLatin1String(t.language)));
+    }
     writeTwice(logo(), QStringLiteral("Images/logo2.jpg"));
     // The backdrop fills the whole menu page, so it is drawn at each size rather than reduced.
     const QString backdrop = QStringLiteral("conenw/conene00.jpg");

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "jotter.h"
 #include "page.h"
+#include "textfit.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -194,6 +195,8 @@ notepad::notepad(QWidget* parent)
     }
 
     Form_Load();
+    // Captions fitted to their buttons in whatever language they are in.
+    textfit::fitAll(*this);
 }
 
 notepad::~notepad() = default;

@@ -38,11 +38,14 @@ struct Formula {
     QRect place; // twips: left, top, width, height, where the sentence's wrapping was first set
 };
 
+// π is the Symbol face's "p" and stays as it is; the others are written as the pupil's
+// textbook writes them (the sine is "sen" in Spanish). Their characters stand as themselves, as
+// the translation tool would read the letter after an escape as one more digit of it.
 const Formula kFormulas[LessonPage::shapeCount] = {
     {"p", {6240, 5520, 270, 525}},
-    {"\u00bdr\u00b2A", {5760, 6240, 990, 495}},
-    {"\u00bdr\u00b2sin(A).", {4800, 6510, 1905, 495}},
-    {"\u00bdr\u00b2A  -  \u00bdr\u00b2sin(A).", {7920, 6510, 3525, 495}},
+    {QT_TRANSLATE_NOOP("circles0", "½r²A"), {5760, 6240, 990, 495}},
+    {QT_TRANSLATE_NOOP("circles0", "½r²sin(A)."), {4800, 6510, 1905, 495}},
+    {QT_TRANSLATE_NOOP("circles0", "½r²A  -  ½r²sin(A)."), {7920, 6510, 3525, 495}},
 };
 
 // The words after which the circle's sentence leaves room for π; a translation of the sentence
@@ -54,7 +57,7 @@ const char* const kBeforePi = QT_TRANSLATE_NOOP("circles0", "radius r is");
 circles0::circles0(QWidget* parent)
     : LessonPage({tr("Circles"), QStringLiteral("circles"),
                   {tr("Circle"), tr("Sector"), tr("Triangle"), tr("Segment")},
-                  2055, 2895, 5520, 1935},
+                  2415, 2895, 5520, 1935},
                  parent)
 {
     for (int i = 0; i < shapeCount; ++i) {
@@ -63,7 +66,7 @@ circles0::circles0(QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setPalette(Label1->palette());
-        label->setText(QString::fromUtf8(kFormulas[i].text));
+        label->setText(i == 0 ? QString::fromUtf8(kFormulas[i].text) : tr(kFormulas[i].text));
         label->setFont(fonts::design(QStringLiteral("Tahoma"), 20.25));
         const QRect& r = kFormulas[i].place;
         pageprops::setGeometry(*label, r.x(), r.y(), r.width(), r.height());

@@ -9,6 +9,7 @@
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
+#include "textfit.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -128,6 +129,9 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
                         Label15, cmdexit};
     for (std::size_t k = 1; k < std::size(chain); ++k)
         setTabOrder(chain[k - 1], chain[k]);
+
+    // The shapes' names read as one column, at one size however long their translations are.
+    textfit::fitTogether({Option1[0], Option1[1], Option1[2], Option1[3]});
 }
 
 void LessonPage::Form_Load()
@@ -181,5 +185,6 @@ int LessonPage::selectedShape() const
 void LessonPage::startShape(const QString& sentence, sequences::Id animation)
 {
     Label1->setText(sentence);
+    textfit::fit(*Label1);
     m_player->StartSequence(sequences::get(animation));
 }

@@ -49,8 +49,9 @@ constexpr std::int64_t kExponentCap = 1'000'000'000;
 
 } // namespace
 
-double readAnswer(QStringView typed)
+double readAnswer(QStringView typed, Separator separator)
 {
+    const bool commaToo = separator == Separator::PointOrComma;
     Cursor in(typed);
     bool negative = false;
     if (in.peek() == u'+' || in.peek() == u'-') {
@@ -71,7 +72,7 @@ double readAnswer(QStringView typed)
                 digits.push_back(static_cast<char>(c));
             if (sawPoint)
                 --pointShift;
-        } else if (c == u'.' && !sawPoint) {
+        } else if ((c == u'.' || (commaToo && c == u',')) && !sawPoint) {
             sawPoint = true;
         } else {
             break;
@@ -143,15 +144,15 @@ bool isRight(double value, double answer)
     return std::isfinite(d) && d < 0.000026;
 }
 
-QString verdict(QStringView typed, double answer)
+QString verdict(QStringView typed, double answer, Separator separator)
 {
     // Looked up when shown, so that the verdict is in the language the pupil has now.
-    return isRight(readAnswer(typed), answer)
+    return isRight(readAnswer(typed, separator), answer)
         ? QCoreApplication::translate("problems", "Correct, Well Done!")
         : QCoreApplication::translate("problems", "Wrong, Try Again");
 }
 
-QString formatAnswer(double answer)
+QString formatAnswer(double answer, QChar decimalPoint)
 {
     if (!std::isfinite(answer))
         return QString::number(answer);
@@ -161,7 +162,7 @@ QString formatAnswer(double answer)
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(answer),
                                          std::chars_format::fixed, 1100);
     if (ec != std::errc())
-        return QString::number(answer, 'f', 2);
+        return QString::number(answer, 'f', 2).replace(QLatin1Char('.'), decimalPoint);
     std::string text(buffer, end);
     const std::size_t point = text.find('.');
     const bool roundUp = text[point + 3] >= '5';
@@ -187,7 +188,9 @@ QString formatAnswer(double answer)
     const bool zero = text.find_first_not_of("0.") == std::string::npos;
     if (answer < 0 && !zero)
         text.insert(text.begin(), '-');
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    shown.replace(QLatin1Char('.'), decimalPoint);
+    return shown;
 }
 
 } // namespace problems

@@ -5,12 +5,14 @@
 #include "fonts.h"
 #include "generators.h"
 #include "jotter.h"
+#include "language.h"
 #include "mediabar.h"
 #include "module1.h"
 #include "navigation.h"
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
+#include "textfit.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -21,6 +23,19 @@ namespace {
 
 const QColor kYellow{255, 255, 0};
 const QString kTahoma = QStringLiteral("Tahoma");
+
+// Numbers as the language in use writes them, and the typed answer read the same way: where
+// the program shows a decimal comma, the pupil may type one.
+QString shownNumber(double value)
+{
+    return problems::formatAnswer(value, language::decimalPoint());
+}
+
+problems::Separator typedSeparator()
+{
+    return language::decimalComma() ? problems::Separator::PointOrComma
+                                    : problems::Separator::Point;
+}
 
 void paintYellow(QWidget& w)
 {
@@ -133,6 +148,7 @@ void ProblemPage::calculate()
     Module1::lastproblem = p.type;
     m_player->StartSequence(p.frames);
     Label1->setText(p.question);
+    textfit::fit(*Label1);
     Module1::answer = p.answer;
     m_problem = p;
     m_escalation = {};
@@ -147,14 +163,16 @@ void ProblemPage::cmdgo_Click()
 
 void ProblemPage::cmdcheckit_Click()
 {
-    Label4->setText(problems::verdict(Text1->text(), Module1::answer));
+    Label4->setText(problems::verdict(Text1->text(), Module1::answer, typedSeparator()));
+    textfit::fit(*Label4);
     Label4->show();
     showFeedback(problems::afterCheck(m_problem, Text1->text(), m_escalation).text);
 }
 
 void ProblemPage::cmdsoln_Click()
 {
-    Label4->setText(problems::formatAnswer(Module1::answer));
+    Label4->setText(shownNumber(Module1::answer));
+    textfit::fit(*Label4);
     Label4->show();
     showFeedback(problems::workedSolution(m_problem));
 }

@@ -7,6 +7,7 @@
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "pictures.h"
+#include "textfit.h"
 #include "titlefrm.h"
 
 #include <QDesktopServices>
@@ -130,7 +131,7 @@ void intro0::Form_Load()
     const qreal density = devicePixelRatioF();
     m_background = pictures::load(QStringLiteral("conenw\\conene00.jpg"), density);
     Image2->setPicture(pictures::load(QStringLiteral("Images\\logo2.jpg"), density));
-    Command1->setPicture(pictures::load(QStringLiteral("Images\\exit.jpg"), density));
+    Command1->setPicture(Module1::buttonFace(QStringLiteral("Images\\exit.jpg"), density));
     pageprops::setWidth(*Command1, 1785);
     pageprops::setHeight(*Command1, 495);
     pageprops::setLeft(*Command1, 90);
@@ -154,6 +155,12 @@ void intro0::Form_Load()
     Label5[3]->setText(tr("The Ellipse"));
     Label5[4]->setText(QString());
     Label5[5]->setText(tr("Animation Sequence"));
+
+    // The entries read as one menu, at one size however long their translations are.
+    QList<QWidget*> entries;
+    for (int i = 0; i < kEntries; ++i)
+        entries << Label2[i] << Label5[i];
+    textfit::fitTogether(entries);
 
     for (int i = 0; i <= 4; ++i)
         Label2[i]->show();

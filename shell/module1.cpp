@@ -1,5 +1,6 @@
 #include "module1.h"
 
+#include "language.h"
 #include "page.h"
 #include "picturebutton.h"
 #include "pictures.h"
@@ -54,7 +55,7 @@ void putFace(QWidget& page, const Face& face)
     QWidget* w = control(page, face.control);
     if (!w)
         return;
-    const QImage picture = pictures::load(QLatin1String(face.file), w->devicePixelRatioF());
+    const QImage picture = buttonFace(QLatin1String(face.file), w->devicePixelRatioF());
     if (picture.isNull())
         return;
     if (auto* button = qobject_cast<PictureButton*>(w))
@@ -122,6 +123,19 @@ void layoutButtons(QWidget& page)
 }
 
 } // namespace
+
+QImage buttonFace(const QString& file, qreal devicePixelRatio)
+{
+    const QString words = language::current().section(QLatin1Char('_'), 0, 0);
+    if (words != QLatin1String("en")) {
+        QString own = file;
+        own.insert(own.lastIndexOf(QLatin1Char('.')), QLatin1Char('_') + words);
+        const QImage picture = pictures::load(own, devicePixelRatio);
+        if (!picture.isNull())
+            return picture;
+    }
+    return pictures::load(file, devicePixelRatio);
+}
 
 void PrepareForm(QWidget& page)
 {

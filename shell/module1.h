@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <QImage>
+#include <QString>
+
 class QWidget;
 
 namespace Module1 {
@@ -26,5 +29,10 @@ void reset();
 // (cmdexit, cmdgo, cmdsoln, cmdcheckit, cmdjotter, cmdscramble) their faces and places.
 // A step that fails (missing control, unreadable face) is skipped; the rest still runs.
 void PrepareForm(QWidget& page);
+
+// A button face named as the pages name it ("Images\exit.jpg"), with the words of the language
+// in use when the artwork has them ("Images\exit_de.jpg"), else the English one; a null image
+// when neither can be read. Read for the density given, as pictures::load reads.
+QImage buttonFace(const QString& file, qreal devicePixelRatio = 1.0);
 
 } // namespace Module1

@@ -1,5 +1,6 @@
 #include "page.h"
 
+#include "textfit.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -123,6 +124,8 @@ void Page::closeEvent(QCloseEvent* event)
 
 void Page::showEvent(QShowEvent* event)
 {
+    // Every text is fitted to its box as the page comes up, in whatever language it is in.
+    textfit::fitAll(*this);
     m_shownAfterPresses = SecondClickGuard::presses();
     // The window system maps a restored window again.
     if (event->spontaneous() && !isMinimized())

@@ -1,6 +1,8 @@
 #pragma once
 // Everything the fuzz target checks for one typed text, shared with the unit tests so that
-// any input the fuzzer keeps can be replayed as an ordinary test row.
+// any input the fuzzer keeps can be replayed as an ordinary test row. Both readings are checked:
+// the point alone as the decimal separator, and the comma or the point, with the answer shown
+// with a decimal comma.
 //  - the reader agrees with the reference reading, bit for bit;
 //  - the check accepts only a finite value close to the answer, and the verdict is the check
 //    applied to the reading, for answers on both sides of the limit;
@@ -24,13 +26,16 @@ inline std::string hex(double v)
 }
 
 // An empty string when everything agrees, otherwise what went wrong.
-inline std::string check(QStringView typed)
+inline std::string check(QStringView typed, problems::Separator separator)
 {
-    const double got = problems::readAnswer(typed);
-    const double want = reference::read(typed);
+    const bool comma = separator == problems::Separator::PointOrComma;
+    const std::string reading = comma ? "comma or point: " : "point: ";
+    const double got = problems::readAnswer(typed, separator);
+    const double want = reference::read(typed, comma);
     if (!reference::same(got, want))
-        return "reader " + hex(got) + " but reference " + hex(want) + " for the number text \""
-               + reference::acceptedText(typed).substr(0, 200) + "\"";
+        return reading + "reader " + hex(got) + " but reference " + hex(want)
+               + " for the number text \"" + reference::acceptedText(typed, comma).substr(0, 200)
+               + "\"";
 
     // Answers at, near, just inside and just outside the limit of 0.0051 from the reading.
     const double answers[] = {want,          want + 0.00509, want - 0.00509, want + 0.00511,
@@ -41,23 +46,32 @@ inline std::string check(QStringView typed)
         const bool right = problems::isRight(want, answer);
         const double gap = std::fabs(want - answer);
         if (right && !(std::isfinite(want) && gap < 0.0051))
-            return "accepted " + hex(want) + " for the answer " + hex(answer);
+            return reading + "accepted " + hex(want) + " for the answer " + hex(answer);
         if (!right && std::isfinite(want) && gap < 0.00509 * 0.999)
-            return "refused " + hex(want) + " for the answer " + hex(answer);
-        const QString shown = problems::verdict(typed, answer);
+            return reading + "refused " + hex(want) + " for the answer " + hex(answer);
+        const QString shown = problems::verdict(typed, answer, separator);
         if (shown != (right ? problems::kRight : problems::kWrong))
-            return "verdict \"" + shown.toStdString() + "\" disagrees with the check for "
-                   + hex(answer);
+            return reading + "verdict \"" + shown.toStdString()
+                   + "\" disagrees with the check for " + hex(answer);
     }
 
     if (std::isfinite(want)) {
-        const std::string shown = problems::formatAnswer(want).toStdString();
-        const std::string expected = reference::format(want);
+        const QChar point = comma ? QLatin1Char(',') : QLatin1Char('.');
+        const std::string shown = problems::formatAnswer(want, point).toStdString();
+        std::string expected = reference::format(want);
+        if (comma)
+            expected[expected.find('.')] = ',';
         if (shown != expected)
-            return "shown \"" + shown.substr(0, 60) + "\" but expected \"" + expected.substr(0, 60)
-                   + "\" for " + hex(want);
+            return reading + "shown \"" + shown.substr(0, 60) + "\" but expected \""
+                   + expected.substr(0, 60) + "\" for " + hex(want);
     }
     return {};
+}
+
+inline std::string check(QStringView typed)
+{
+    const std::string fault = check(typed, problems::Separator::Point);
+    return fault.empty() ? check(typed, problems::Separator::PointOrComma) : fault;
 }
 
 // The two ways the fuzzer's bytes are read as typed text: one character per byte, and pairs of

@@ -3,7 +3,8 @@
 // can be compared: the blanks, tabs and line feeds are dropped first, a table-driven state
 // machine finds the longest leading text of the form  [+-] digits [. digits] [(E|e) [+-] digits]
 // (at least one mantissa digit), and the C library's strtod converts exactly that text in the
-// C locale. Text with no such start reads as +0.
+// C locale. Text with no such start reads as +0. Where the comma is a decimal separator too,
+// it stands for the point.
 
 #include <QStringView>
 
@@ -22,13 +23,13 @@ namespace detail {
 enum State { Start, Sign, Whole, Point, Fraction, Mark, MarkSign, Exponent, Stop, StateCount };
 enum Kind { SignChar, DigitChar, PointChar, MarkChar, OtherChar, KindCount };
 
-inline Kind kindOf(char16_t c)
+inline Kind kindOf(char16_t c, bool comma)
 {
     if (c == u'+' || c == u'-')
         return SignChar;
     if (c >= u'0' && c <= u'9')
         return DigitChar;
-    if (c == u'.')
+    if (c == u'.' || (comma && c == u','))
         return PointChar;
     if (c == u'e' || c == u'E')
         return MarkChar;
@@ -59,8 +60,8 @@ inline locale_t cLocale()
 
 } // namespace detail
 
-// The number text the rule accepts at the start of `typed`, in ASCII.
-inline std::string acceptedText(QStringView typed)
+// The number text the rule accepts at the start of `typed`, in ASCII with a point.
+inline std::string acceptedText(QStringView typed, bool comma = false)
 {
     using namespace detail;
     std::string kept;
@@ -70,10 +71,11 @@ inline std::string acceptedText(QStringView typed)
         const char16_t c = ch.unicode();
         if (c == u' ' || c == u'\t' || c == u'\n')
             continue;
-        state = kNext[state][kindOf(c)];
+        const Kind kind = kindOf(c, comma);
+        state = kNext[state][kind];
         if (state == Stop)
             break;
-        kept.push_back(static_cast<char>(c));
+        kept.push_back(kind == PointChar ? '.' : static_cast<char>(c));
         if (kComplete[state])
             accepted = kept.size();
     }
@@ -81,9 +83,9 @@ inline std::string acceptedText(QStringView typed)
     return kept;
 }
 
-inline double read(QStringView typed)
+inline double read(QStringView typed, bool comma = false)
 {
-    const std::string text = acceptedText(typed);
+    const std::string text = acceptedText(typed, comma);
     if (text.empty())
         return 0.0;
     return strtod_l(text.c_str(), nullptr, detail::cLocale());

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void boundIsStrictOnTheSquare();
     void showing_data();
     void showing();
+    void commaOrPoint_data();
+    void commaOrPoint();
 };
 
 void AnswersTest::reading_data()
@@ -184,6 +186,41 @@ void AnswersTest::showing()
     QFETCH(double, answer);
     QFETCH(QString, shown);
     QCOMPARE(formatAnswer(answer), shown);
+}
+
+// In a language that writes a decimal comma the comma reads as the point does; in English it
+// ends the number as any other character. The answer shown with a comma, typed back, is right.
+void AnswersTest::commaOrPoint_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("pointOnly");
+    QTest::addColumn<double>("commaToo");
+    QTest::newRow("comma") << "3,14" << 3.0 << 3.14;
+    QTest::newRow("point") << "3.14" << 3.14 << 3.14;
+    QTest::newRow("unit after") << " 153,94 cm" << 153.0 << 153.94;
+    QTest::newRow("exponent") << "-0,5e2" << -0.0 << -50.0;
+    QTest::newRow("second comma ends") << "1,5,3" << 1.0 << 1.5;
+    QTest::newRow("comma after point ends") << "1.5,3" << 1.5 << 1.5;
+    QTest::newRow("point after comma ends") << "2,5.3" << 2.0 << 2.5;
+    QTest::newRow("leading comma") << ",5" << 0.0 << 0.5;
+    QTest::newRow("blank in the digits") << "1 234,5" << 1234.0 << 1234.5;
+    QTest::newRow("lone comma") << "," << 0.0 << 0.0;
+}
+
+void AnswersTest::commaOrPoint()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, pointOnly);
+    QFETCH(double, commaToo);
+    QCOMPARE(readAnswer(typed), pointOnly);
+    QCOMPARE(std::signbit(readAnswer(typed)), std::signbit(pointOnly));
+    QCOMPARE(readAnswer(typed, Separator::PointOrComma), commaToo);
+
+    const double answer = commaToo + 0.001;
+    const QString shown = formatAnswer(answer, QLatin1Char(','));
+    QVERIFY(shown.contains(QLatin1Char(',')));
+    QCOMPARE(verdict(shown, answer, Separator::PointOrComma), kRight);
+    QCOMPARE(verdict(formatAnswer(answer), answer, Separator::PointOrComma), kRight);
 }
 
 QTEST_GUILESS_MAIN(AnswersTest)

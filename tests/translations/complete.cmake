@@ -1,0 +1,33 @@
+# Brings a copy of each translation up to date with the sources, as a translator would, and
+# fails on anything the copy then holds that is not translated: a text the translation lacks
+# comes in unfinished, one the sources dropped stays behind as vanished or obsolete.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(folders)
+foreach(folder ${FOLDERS})
+  list(APPEND folders ${TOP}/${folder})
+endforeach()
+set(faults "")
+foreach(lang ${LANGUAGES})
+  set(copy ${WORK}/vornash_${lang}.ts)
+  configure_file(${TOP}/translations/vornash_${lang}.ts ${copy} COPYONLY)
+  execute_process(COMMAND ${LUPDATE} -silent -locations none ${folders} -ts ${copy}
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${lang}: ${rc}")
+  endif()
+  file(READ ${copy} text)
+  # One message per item: its source and the state of its translation.
+  string(REGEX MATCHALL "<source>[^<]*</source>[^<]*(<oldsource>[^<]*</oldsource>[^<]*)?(<comment>[^<]*</comment>[^<]*)?<translation[^>]*>" messages "${text}")
+  foreach(message IN LISTS messages)
+    if(message MATCHES "type=\"(unfinished|obsolete|vanished)\"")
+      set(state ${CMAKE_MATCH_1})
+      string(REGEX REPLACE "^<source>([^<]*)</source>.*" "\\1" source "${message}")
+      string(APPEND faults "  ${lang}: ${state}: ${source}\n")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "translations not complete (update them with lupdate -locations none):\n${faults}")
+endif()
+message(STATUS "every translation complete: ${LANGUAGES}")
