@@ -195,8 +195,12 @@ notepad::notepad(QWidget* parent)
     }
 
     Form_Load();
-    // Captions fitted to their buttons in whatever language they are in.
-    textfit::fitAll(*this);
+    // Captions fitted to their buttons in whatever language they are in; the four buttons of a
+    // bar that share a width share a size.
+    textfit::fitTogether({Command1, Command2, Command5, Command6});
+    textfit::fitTogether({Command9, Command10, Command8, Command7});
+    textfit::fit(*Command3);
+    textfit::fit(*Command4);
 }
 
 notepad::~notepad() = default;

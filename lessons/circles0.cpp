@@ -57,7 +57,7 @@ const char* const kBeforePi = QT_TRANSLATE_NOOP("circles0", "radius r is");
 circles0::circles0(QWidget* parent)
     : LessonPage({tr("Circles"), QStringLiteral("circles"),
                   {tr("Circle"), tr("Sector"), tr("Triangle"), tr("Segment")},
-                  2415, 2895, 5520, 1935},
+                  2055, 2895, 5520, 1935},
                  parent)
 {
     for (int i = 0; i < shapeCount; ++i) {

@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Ampliar</translation>
     </message>
 </context>
 <context>
