@@ -282,7 +282,7 @@ QString both(const QString& first, const QString& second)
 
 // What the text itself says before its number is looked at, or nothing. One pass over the
 // text as the answer reader sees it (without the blanks it skips), however long it is.
-QString textSentence(QStringView typed)
+QString textSentence(QStringView typed, Separator separator)
 {
     QString text;
     for (QChar c : typed) {
@@ -307,7 +307,7 @@ QString textSentence(QStringView typed)
     }
     if (!number)
         return Say::tr("Type your answer as a number, with two decimal places.");
-    if (!commaIsDecimal() && at(i) == u',' && at(i + 1).isDigit())
+    if (!commaIsDecimal(separator) && at(i) == u',' && at(i + 1).isDigit())
         return Say::tr("Write the decimals after a point, not a comma: the number stops at the "
                        "comma.");
     if (at(i) == u'e' || at(i) == u'E') {
@@ -486,14 +486,15 @@ QString nextStep(const Problem& p, int step)
 
 } // namespace
 
-bool commaIsDecimal()
+bool commaIsDecimal(Separator separator)
 {
     // Follows the answer reader, so that the sentence goes when the comma is read as a point.
-    return readAnswer(u"0,5") == 0.5;
+    return readAnswer(u"0,5", separator) == 0.5;
 }
 
-bool revealsAnswer(QStringView text, double answer)
+bool revealsAnswer(QStringView text, double answer, Separator separator)
 {
+    const bool comma = commaIsDecimal(separator);
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
         if (!text[i].isDigit()) {
@@ -503,11 +504,12 @@ bool revealsAnswer(QStringView text, double answer)
         qsizetype j = i;
         bool point = false;
         while (j < size && (text[j].isDigit()
-                            || (!point && text[j] == u'.' && j + 1 < size && text[j + 1].isDigit()))) {
-            point = point || text[j] == u'.';
+                            || (!point && (text[j] == u'.' || (comma && text[j] == u','))
+                                && j + 1 < size && text[j + 1].isDigit()))) {
+            point = point || !text[j].isDigit();
             ++j;
         }
-        if (isRight(readAnswer(text.mid(i, j - i)), answer))
+        if (isRight(readAnswer(text.mid(i, j - i), separator), answer))
             return true;
         i = j;
     }
@@ -530,21 +532,23 @@ std::vector<Slip> slipsOf(const Problem& p)
     return out;
 }
 
-Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation)
+Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation, Separator separator)
 {
-    const double value = readAnswer(typed);
+    const double value = readAnswer(typed, separator);
     if (isRight(value, p.answer))
         return {};
 
     Said said;
-    said.text = textSentence(typed);
+    said.text = textSentence(typed, separator);
     if (!said.text.isEmpty()) {
         said.kind = Said::Text;
         return said;
     }
 
     // A sentence that would show a number the check takes as right is never said.
-    auto safe = [&p](const QString& text) { return !revealsAnswer(text, p.answer); };
+    auto safe = [&p, separator](const QString& text) {
+        return !revealsAnswer(text, p.answer, separator);
+    };
     const std::vector<Slip> slips = slipsOf(p);
     QStringList sentences;
     std::vector<const Slip*> accurate;
@@ -590,12 +594,12 @@ Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation)
     return said;
 }
 
-QString workedSolution(const Problem& p)
+QString workedSolution(const Problem& p, QChar decimalPoint)
 {
     QStringList numbers = numbersOf(p);
     while (numbers.size() < 6)
         numbers << QString();
-    numbers << formatAnswer(p.answer);
+    numbers << formatAnswer(p.answer, decimalPoint);
     return fill(translated(kWorked[p.module == Module::Circles ? 0 : 1][p.type]), numbers);
 }
 

@@ -2,6 +2,7 @@
 // What the problem page says beyond its verdict: after a wrong check, the pupil's own slip when
 // the typed number gives it away, or else a next step; on "Answer", the worked solution.
 
+#include "answer.h"
 #include "problem.h"
 
 #include <QString>
@@ -36,21 +37,24 @@ struct Said {
     QString text;      // empty for an answer judged right
 };
 
-// After a check of `typed` on `p`; a right answer says nothing.
-Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation);
+// After a check of `typed` on `p`, read with the decimal separators of the language in use; a
+// right answer says nothing.
+Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation,
+                Separator separator = Separator::Point);
 
 // The worked solution: the formula with its reason, the question's numbers put in, and the
-// answer as the page shows it.
-QString workedSolution(const Problem& p);
+// answer as the page shows it, with the decimal point of the language in use.
+QString workedSolution(const Problem& p, QChar decimalPoint = QLatin1Char('.'));
 
 // Every text that afterCheck can say for `p`, each pair of method sentences included.
 QStringList everySentence(const Problem& p);
 
 // True when the answer reader takes a comma as the decimal point, so that "19,24" needs no
 // sentence of its own.
-bool commaIsDecimal();
+bool commaIsDecimal(Separator separator = Separator::Point);
 
-// True when the text holds a number that the check takes as right for `answer`.
-bool revealsAnswer(QStringView text, double answer);
+// True when the text holds a number that the check takes as right for `answer`, numbers
+// written with the separators given.
+bool revealsAnswer(QStringView text, double answer, Separator separator = Separator::Point);
 
 } // namespace problems

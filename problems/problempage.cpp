@@ -166,7 +166,8 @@ void ProblemPage::cmdcheckit_Click()
     Label4->setText(problems::verdict(Text1->text(), Module1::answer, typedSeparator()));
     textfit::fit(*Label4);
     Label4->show();
-    showFeedback(problems::afterCheck(m_problem, Text1->text(), m_escalation).text);
+    showFeedback(
+        problems::afterCheck(m_problem, Text1->text(), m_escalation, typedSeparator()).text);
 }
 
 void ProblemPage::cmdsoln_Click()
@@ -174,12 +175,13 @@ void ProblemPage::cmdsoln_Click()
     Label4->setText(shownNumber(Module1::answer));
     textfit::fit(*Label4);
     Label4->show();
-    showFeedback(problems::workedSolution(m_problem));
+    showFeedback(problems::workedSolution(m_problem, language::decimalPoint()));
 }
 
 void ProblemPage::showFeedback(const QString& text)
 {
     lblfeedback->setText(text);
+    textfit::fit(*lblfeedback);
     lblfeedback->setVisible(!text.isEmpty());
     // Screen readers hear the new text, as they hear a changed name.
     if (!text.isEmpty()) {

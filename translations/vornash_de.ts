@@ -2,6 +2,365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
+        <translation>Das ist π · r; der Umfang ist π · Durchmesser, und der Durchmesser ist 2 · r.</translation>
+    </message>
+    <message>
+        <source>That is the area, π × r²; the circumference is the distance round the edge.</source>
+        <translation>Das ist der Flächeninhalt, π · r²; der Umfang ist die Länge der Kreislinie.</translation>
+    </message>
+    <message>
+        <source>The radius is already %1: you doubled it before using 2 × π × r.</source>
+        <translation>Der Radius ist schon %1: Du hast ihn verdoppelt, bevor du 2 · π · r gerechnet hast.</translation>
+    </message>
+    <message>
+        <source>That is the circumference, 2 × π × r; the area is π × r².</source>
+        <translation>Das ist der Umfang, 2 · π · r; der Flächeninhalt ist π · r².</translation>
+    </message>
+    <message>
+        <source>Square the radius: the area is π × r × r.</source>
+        <translation>Quadriere den Radius: Der Flächeninhalt ist π · r · r.</translation>
+    </message>
+    <message>
+        <source>You used the diameter; the area uses the radius, %1.</source>
+        <translation>Du hast den Durchmesser genommen; für den Flächeninhalt brauchst du den Radius, %1.</translation>
+    </message>
+    <message>
+        <source>Only the radius is squared, not π: the area is π × r × r.</source>
+        <translation>Nur der Radius wird quadriert, nicht π: Der Flächeninhalt ist π · r · r.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is one %2th of it.</source>
+        <translation>Das ist der ganze Kreis; der Kreisausschnitt ist 1/%2 davon.</translation>
+    </message>
+    <message>
+        <source>That is the arc&apos;s length; the question asks for the sector&apos;s area.</source>
+        <translation>Das ist die Länge des Kreisbogens; gefragt ist der Flächeninhalt des Kreisausschnitts.</translation>
+    </message>
+    <message>
+        <source>Here %2 says what part of the circle the sector is, one %2th, not an angle in degrees.</source>
+        <translation>Hier sagt %2, welcher Teil des Kreises der Kreisausschnitt ist, nämlich 1/%2, und ist kein Winkel in Grad.</translation>
+    </message>
+    <message>
+        <source>You used the diameter; the formula uses the radius, %1.</source>
+        <translation>Du hast den Durchmesser genommen; in die Formel gehört der Radius, %1.</translation>
+    </message>
+    <message>
+        <source>The angle is in degrees, so take %3/360 of the circle (½ × r² × θ needs the angle in radians).</source>
+        <translation>Der Winkel ist in Grad angegeben, also nimm %3/360 des Kreises (½ · r² · θ braucht den Winkel im Bogenmaß).</translation>
+    </message>
+    <message>
+        <source>That is twice the sector: a full turn is 360°, and ½ × r² × θ needs its ½.</source>
+        <translation>Das ist der doppelte Kreisausschnitt: Eine volle Drehung hat 360°, und bei ½ · r² · θ gehört das ½ dazu.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is only %3/360 of it.</source>
+        <translation>Das ist der ganze Kreis; der Kreisausschnitt ist nur %3/360 davon.</translation>
+    </message>
+    <message>
+        <source>That is the rest of the circle; the sector is the part with the angle of %3°.</source>
+        <translation>Das ist der Rest des Kreises; der Kreisausschnitt ist der Teil mit dem Winkel %3°.</translation>
+    </message>
+    <message>
+        <source>That is one of the triangles; the hexagon is six of them.</source>
+        <translation>Das ist eines der Dreiecke; das Sechseck besteht aus sechs davon.</translation>
+    </message>
+    <message>
+        <source>A triangle&apos;s area is ½ × base × height: the ½ is missing.</source>
+        <translation>Der Flächeninhalt eines Dreiecks ist ½ · Grundseite · Höhe: Das ½ fehlt.</translation>
+    </message>
+    <message>
+        <source>The triangle&apos;s height is √3/2 × r, not r.</source>
+        <translation>Die Höhe des Dreiecks ist √3/2 · r, nicht r.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the hexagon inside it is smaller.</source>
+        <translation>Das ist der ganze Kreis; das Sechseck darin ist kleiner.</translation>
+    </message>
+    <message>
+        <source>Each triangle&apos;s side is the radius, %1, not the diameter.</source>
+        <translation>Jede Dreiecksseite ist so lang wie der Radius, %1, nicht wie der Durchmesser.</translation>
+    </message>
+    <message>
+        <source>That is all six segments together; the question asks for one.</source>
+        <translation>Das sind alle sechs Kreisabschnitte zusammen; gefragt ist nach einem.</translation>
+    </message>
+    <message>
+        <source>That is a whole sector; take its triangle away to leave the segment.</source>
+        <translation>Das ist ein ganzer Kreisausschnitt; zieh sein Dreieck ab, dann bleibt der Kreisabschnitt.</translation>
+    </message>
+    <message>
+        <source>An area can&apos;t be negative: the triangle&apos;s area needs its ½.</source>
+        <translation>Ein Flächeninhalt kann nicht negativ sein: Beim Dreieck gehört das ½ dazu.</translation>
+    </message>
+    <message>
+        <source>Joining the longer sides makes them the seam; the shorter side, %3, goes round.</source>
+        <translation>Die längeren Seiten werden zur Naht zusammengefügt; die kürzere Seite, %3, geht rundherum.</translation>
+    </message>
+    <message>
+        <source>That is the diameter; the radius is half of it.</source>
+        <translation>Das ist der Durchmesser; der Radius ist die Hälfte davon.</translation>
+    </message>
+    <message>
+        <source>The side that goes round is the circumference, 2 × π × r.</source>
+        <translation>Die Seite, die rundherum geht, ist der Umfang, 2 · π · r.</translation>
+    </message>
+    <message>
+        <source>Count the paper once: rolling or bending it does not add area.</source>
+        <translation>Zähle das Papier nur einmal: Durch Rollen oder Biegen kommt keine Fläche hinzu.</translation>
+    </message>
+    <message>
+        <source>That is the perimeter, a length; the question asks for an area.</source>
+        <translation>Das ist der Umfang, also eine Länge; gefragt ist ein Flächeninhalt.</translation>
+    </message>
+    <message>
+        <source>For an area, multiply the sides.</source>
+        <translation>Für einen Flächeninhalt multiplizierst du die Seiten.</translation>
+    </message>
+    <message>
+        <source>The sides are not radii: the paper is not stretched, so its area stays the rectangle&apos;s.</source>
+        <translation>Die Seiten sind keine Radien: Das Papier wird nicht gedehnt, also bleibt sein Flächeninhalt der des Rechtecks.</translation>
+    </message>
+    <message>
+        <source>Follow the edge round: it runs along both long sides before it meets itself.</source>
+        <translation>Fahre den Rand entlang: Er läuft an beiden langen Seiten entlang, bevor er wieder bei sich ankommt.</translation>
+    </message>
+    <message>
+        <source>The shorter sides are the ones joined; the edge runs along the longer sides.</source>
+        <translation>Zusammengefügt werden die kürzeren Seiten; der Rand läuft an den längeren Seiten entlang.</translation>
+    </message>
+    <message>
+        <source>The joined sides are no longer part of the edge.</source>
+        <translation>Die zusammengefügten Seiten gehören nicht mehr zum Rand.</translation>
+    </message>
+    <message>
+        <source>The strip has one side, and it covers both faces of the paper: count both.</source>
+        <translation>Das Band hat nur eine Seite, und sie umfasst beide Seiten des Papiers: Zähle beide.</translation>
+    </message>
+    <message>
+        <source>That is the sector that was cut away; the cone is made of what is left.</source>
+        <translation>Das ist der herausgeschnittene Kreisausschnitt; der Kegel besteht aus dem Rest.</translation>
+    </message>
+    <message>
+        <source>The removed sector is not part of the cone: take it away.</source>
+        <translation>Der herausgeschnittene Kreisausschnitt gehört nicht zum Kegel: Zieh ihn ab.</translation>
+    </message>
+    <message>
+        <source>That is the length of the cone&apos;s rim; the question asks for its area.</source>
+        <translation>Das ist die Länge des Kegelrands; gefragt ist der Flächeninhalt.</translation>
+    </message>
+    <message>
+        <source>The angle is in degrees: the cone keeps %6/360 of the disc (½ × r² × θ needs radians).</source>
+        <translation>Der Winkel ist in Grad angegeben: Der Kegel behält %6/360 der Kreisscheibe (½ · r² · θ braucht das Bogenmaß).</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 3.14; use 3.14159, as the page says.</source>
+        <translation>Fast! Es sieht so aus, als hättest du π = 3,14 genommen; nimm 3,14159, wie oben steht.</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 22/7; use 3.14159, as the page says.</source>
+        <translation>Fast! Es sieht so aus, als hättest du π = 22/7 genommen; nimm 3,14159, wie oben steht.</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 3.142; use 3.14159, as the page says.</source>
+        <translation>Fast! Es sieht so aus, als hättest du π = 3,142 genommen; nimm 3,14159, wie oben steht.</translation>
+    </message>
+    <message>
+        <source>So close — √3 was rounded too early; keep all its digits until the end.</source>
+        <translation>Fast! √3 wurde zu früh gerundet; rechne bis zum Schluss mit allen Stellen.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places, not one.</source>
+        <translation>Fast! Gib zwei Nachkommastellen an, nicht nur eine.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places, not a whole number.</source>
+        <translation>Fast! Gib zwei Nachkommastellen an, keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>So close — round the second decimal: round up when the third is 5 or more.</source>
+        <translation>Fast! Runde die zweite Nachkommastelle: Aufrunden, wenn die dritte 5 oder mehr ist.</translation>
+    </message>
+    <message>
+        <source>So close — π was rounded too early; use 3.14159, as the page says.</source>
+        <translation>Fast! π wurde zu früh gerundet; nimm 3,14159, wie oben steht.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places.</source>
+        <translation>Fast! Gib zwei Nachkommastellen an.</translation>
+    </message>
+    <message>
+        <source>So close — use π = 3.14159, keep every digit to the end, then round to two decimal places.</source>
+        <translation>Fast! Nimm π = 3,14159, rechne bis zum Schluss mit allen Stellen und runde erst dann auf zwei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>So close — keep every digit to the end, then round to two decimal places.</source>
+        <translation>Fast! Rechne bis zum Schluss mit allen Stellen und runde erst dann auf zwei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>The circumference is 2 × π × r: twice π times the radius.</source>
+        <translation>Der Umfang ist 2 · π · r: zweimal π mal der Radius.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × π × %1.</source>
+        <translation>Rechne 2 · π · %1 aus.</translation>
+    </message>
+    <message>
+        <source>The area of a circle is π × r²: π times the radius times the radius.</source>
+        <translation>Der Flächeninhalt eines Kreises ist π · r²: π mal Radius mal Radius.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1 × %1.</source>
+        <translation>Rechne π · %1 · %1 aus.</translation>
+    </message>
+    <message>
+        <source>The sector is one n-th of the circle: work out the circle&apos;s area, π × r², then divide it by n.</source>
+        <translation>Der Kreisausschnitt ist 1/n des Kreises: Berechne den Flächeninhalt des Kreises, π · r², und teile ihn dann durch n.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² ÷ %2.</source>
+        <translation>Rechne π · %1² : %2 aus.</translation>
+    </message>
+    <message>
+        <source>The sector is θ/360 of the circle: π × r² × θ ÷ 360, with the angle θ in degrees.</source>
+        <translation>Der Kreisausschnitt ist θ/360 des Kreises: π · r² · θ : 360, mit dem Winkel θ in Grad.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² × %3 ÷ 360.</source>
+        <translation>Rechne π · %1² · %3 : 360 aus.</translation>
+    </message>
+    <message>
+        <source>The hexagon is six triangles, each with base r and height √3/2 × r: 6 × ½ × r × (√3/2 × r).</source>
+        <translation>Das Sechseck besteht aus sechs Dreiecken mit der Grundseite r und der Höhe √3/2 · r: 6 · ½ · r · (√3/2 · r).</translation>
+    </message>
+    <message>
+        <source>Work out 6 × ½ × %1 × (√3/2 × %1).</source>
+        <translation>Rechne 6 · ½ · %1 · (√3/2 · %1) aus.</translation>
+    </message>
+    <message>
+        <source>A segment is a sector, π × r² ÷ 6, less one of the hexagon&apos;s triangles, ½ × r × (√3/2 × r).</source>
+        <translation>Ein Kreisabschnitt ist ein Kreisausschnitt, π · r² : 6, minus eines der Dreiecke des Sechsecks, ½ · r · (√3/2 · r).</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1).</source>
+        <translation>Rechne π · %1² : 6 − ½ · %1 · (√3/2 · %1) aus.</translation>
+    </message>
+    <message>
+        <source>The shorter side goes round the cylinder: it is the circumference 2 × π × r, so r = side ÷ (2 × π).</source>
+        <translation>Die kürzere Seite geht um den Zylinder herum: Sie ist der Umfang 2 · π · r, also r = Seite : (2 · π).</translation>
+    </message>
+    <message>
+        <source>Work out %3 ÷ (2 × π).</source>
+        <translation>Rechne %3 : (2 · π) aus.</translation>
+    </message>
+    <message>
+        <source>Rolling the paper does not change its area: it is the rectangle&apos;s, one side times the other.</source>
+        <translation>Durch das Rollen ändert sich der Flächeninhalt des Papiers nicht: Es ist der des Rechtecks, eine Seite mal die andere.</translation>
+    </message>
+    <message>
+        <source>Work out %1 × %2.</source>
+        <translation>Rechne %1 · %2 aus.</translation>
+    </message>
+    <message>
+        <source>Bending the tube round into a torus does not stretch the paper: its area is the rectangle&apos;s, one side times the other.</source>
+        <translation>Wenn man den Schlauch zu einem Torus biegt, wird das Papier nicht gedehnt: Sein Flächeninhalt ist der des Rechtecks, eine Seite mal die andere.</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one edge runs along both longer sides before it meets itself: 2 × the longer side.</source>
+        <translation>Der eine Rand des Bands läuft an beiden längeren Seiten entlang, bevor er wieder bei sich ankommt: 2 · die längere Seite.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × %4.</source>
+        <translation>Rechne 2 · %4 aus.</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one side covers both faces of the paper: 2 × one side × the other.</source>
+        <translation>Die eine Seite des Bands umfasst beide Seiten des Papiers: 2 · eine Seite · die andere.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × %1 × %2.</source>
+        <translation>Rechne 2 · %1 · %2 aus.</translation>
+    </message>
+    <message>
+        <source>The cone is the disc less the removed sector: it keeps (360 − the cut angle)/360 of π × r².</source>
+        <translation>Der Kegel ist die Kreisscheibe ohne den herausgeschnittenen Kreisausschnitt: Er behält (360 − Schnittwinkel)/360 von π · r².</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² × %6 ÷ 360.</source>
+        <translation>Rechne π · %1² · %6 : 360 aus.</translation>
+    </message>
+    <message>
+        <source>Press Answer to see the worked solution.</source>
+        <translation>Klicke auf „Lösung“, um den Lösungsweg zu sehen.</translation>
+    </message>
+    <message>
+        <source>The circumference is 2 × π × r: 2 × π × %1 = %7</source>
+        <translation>Der Umfang ist 2 · π · r: 2 · π · %1 = %7</translation>
+    </message>
+    <message>
+        <source>The area of a circle is π × r²: π × %1² = %7</source>
+        <translation>Der Flächeninhalt eines Kreises ist π · r²: π · %1² = %7</translation>
+    </message>
+    <message>
+        <source>The sector is one %2th of the circle: π × %1² ÷ %2 = %7</source>
+        <translation>Der Kreisausschnitt ist 1/%2 des Kreises: π · %1² : %2 = %7</translation>
+    </message>
+    <message>
+        <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
+        <translation>Der Kreisausschnitt ist %3/360 des Kreises: π · %1² · %3 : 360 = %7</translation>
+    </message>
+    <message>
+        <source>Six triangles, each ½ × %1 × (√3/2 × %1): 6 × ½ × %1 × (√3/2 × %1) = %7</source>
+        <translation>Sechs Dreiecke, jedes ½ · %1 · (√3/2 · %1): 6 · ½ · %1 · (√3/2 · %1) = %7</translation>
+    </message>
+    <message>
+        <source>A sector less its triangle: π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1) = %7</source>
+        <translation>Ein Kreisausschnitt minus sein Dreieck: π · %1² : 6 − ½ · %1 · (√3/2 · %1) = %7</translation>
+    </message>
+    <message>
+        <source>The shorter side goes round: %3 = 2 × π × r, so r = %3 ÷ (2 × π) = %7</source>
+        <translation>Die kürzere Seite geht rundherum: %3 = 2 · π · r, also r = %3 : (2 · π) = %7</translation>
+    </message>
+    <message>
+        <source>Rolling the paper does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
+        <translation>Beim Rollen wird das Papier nicht gedehnt, also ist der Flächeninhalt der des Rechtecks: %1 · %2 = %7</translation>
+    </message>
+    <message>
+        <source>Bending the paper into a torus does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
+        <translation>Beim Biegen zum Torus wird das Papier nicht gedehnt, also ist der Flächeninhalt der des Rechtecks: %1 · %2 = %7</translation>
+    </message>
+    <message>
+        <source>The edge runs along both longer sides before it meets itself: 2 × %4 = %7</source>
+        <translation>Der Rand läuft an beiden längeren Seiten entlang, bevor er wieder bei sich ankommt: 2 · %4 = %7</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one side covers both faces of the paper, so its area is twice the rectangle&apos;s: 2 × %1 × %2 = %7</source>
+        <translation>Die eine Seite des Bands umfasst beide Seiten des Papiers, also ist ihr Flächeninhalt doppelt so groß wie der des Rechtecks: 2 · %1 · %2 = %7</translation>
+    </message>
+    <message>
+        <source>The cone keeps %6/360 of the disc: π × %1² × %6 ÷ 360 = %7</source>
+        <translation>Der Kegel behält %6/360 der Kreisscheibe: π · %1² · %6 : 360 = %7</translation>
+    </message>
+    <message>
+        <source>%1 Or perhaps: %2</source>
+        <translation>%1 Oder vielleicht: %2</translation>
+    </message>
+    <message>
+        <source>Type your answer as a number, with two decimal places.</source>
+        <translation>Gib deine Antwort als Zahl mit zwei Nachkommastellen ein.</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a point, not a comma: the number stops at the comma.</source>
+        <translation>Schreib die Nachkommastellen nach einem Punkt, nicht nach einem Komma: Die Zahl endet beim Komma.</translation>
+    </message>
+    <message>
+        <source>Type the number only: multiply by π yourself, with the value the page gives.</source>
+        <translation>Gib nur die Zahl ein: Multipliziere selbst mit π, mit dem Wert, der oben steht.</translation>
+    </message>
+</context>
+<context>
     <name>LessonPage</name>
     <message>
         <source>Problems Page</source>
@@ -29,6 +388,14 @@
     <message>
         <source>Step forward</source>
         <translation>Schritt vor</translation>
+    </message>
+</context>
+<context>
+    <name>PictureButton</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A picture button&apos;s tooltip: what it does, then its key, as in &quot;Check my answer (Alt+C)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
+        <translation>Eso es π × r; la longitud es π × el diámetro, y el diámetro es 2 × r.</translation>
+    </message>
+    <message>
+        <source>That is the area, π × r²; the circumference is the distance round the edge.</source>
+        <translation>Eso es el área, π × r²; la longitud es lo que mide el borde de la circunferencia.</translation>
+    </message>
+    <message>
+        <source>The radius is already %1: you doubled it before using 2 × π × r.</source>
+        <translation>El radio ya es %1: lo has duplicado antes de usar 2 × π × r.</translation>
+    </message>
+    <message>
+        <source>That is the circumference, 2 × π × r; the area is π × r².</source>
+        <translation>Eso es la longitud, 2 × π × r; el área es π × r².</translation>
+    </message>
+    <message>
+        <source>Square the radius: the area is π × r × r.</source>
+        <translation>Eleva el radio al cuadrado: el área es π × r × r.</translation>
+    </message>
+    <message>
+        <source>You used the diameter; the area uses the radius, %1.</source>
+        <translation>Has usado el diámetro; el área se calcula con el radio, %1.</translation>
+    </message>
+    <message>
+        <source>Only the radius is squared, not π: the area is π × r × r.</source>
+        <translation>Solo el radio va al cuadrado, no π: el área es π × r × r.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is one %2th of it.</source>
+        <translation>Eso es el círculo entero; el sector es 1/%2 de él.</translation>
+    </message>
+    <message>
+        <source>That is the arc&apos;s length; the question asks for the sector&apos;s area.</source>
+        <translation>Eso es la longitud del arco; la pregunta pide el área del sector.</translation>
+    </message>
+    <message>
+        <source>Here %2 says what part of the circle the sector is, one %2th, not an angle in degrees.</source>
+        <translation>Aquí %2 indica qué parte del círculo es el sector, 1/%2, no un ángulo en grados.</translation>
+    </message>
+    <message>
+        <source>You used the diameter; the formula uses the radius, %1.</source>
+        <translation>Has usado el diámetro; la fórmula usa el radio, %1.</translation>
+    </message>
+    <message>
+        <source>The angle is in degrees, so take %3/360 of the circle (½ × r² × θ needs the angle in radians).</source>
+        <translation>El ángulo está en grados, así que toma %3/360 del círculo (½ × r² × θ necesita el ángulo en radianes).</translation>
+    </message>
+    <message>
+        <source>That is twice the sector: a full turn is 360°, and ½ × r² × θ needs its ½.</source>
+        <translation>Eso es el doble del sector: una vuelta completa son 360°, y ½ × r² × θ necesita su ½.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is only %3/360 of it.</source>
+        <translation>Eso es el círculo entero; el sector es solo %3/360 de él.</translation>
+    </message>
+    <message>
+        <source>That is the rest of the circle; the sector is the part with the angle of %3°.</source>
+        <translation>Eso es el resto del círculo; el sector es la parte con el ángulo de %3°.</translation>
+    </message>
+    <message>
+        <source>That is one of the triangles; the hexagon is six of them.</source>
+        <translation>Eso es uno de los triángulos; el hexágono está formado por seis.</translation>
+    </message>
+    <message>
+        <source>A triangle&apos;s area is ½ × base × height: the ½ is missing.</source>
+        <translation>El área de un triángulo es ½ × base × altura: falta el ½.</translation>
+    </message>
+    <message>
+        <source>The triangle&apos;s height is √3/2 × r, not r.</source>
+        <translation>La altura del triángulo es √3/2 × r, no r.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the hexagon inside it is smaller.</source>
+        <translation>Eso es el círculo entero; el hexágono que hay dentro es más pequeño.</translation>
+    </message>
+    <message>
+        <source>Each triangle&apos;s side is the radius, %1, not the diameter.</source>
+        <translation>Cada lado de los triángulos mide el radio, %1, no el diámetro.</translation>
+    </message>
+    <message>
+        <source>That is all six segments together; the question asks for one.</source>
+        <translation>Eso son los seis segmentos juntos; la pregunta pide solo uno.</translation>
+    </message>
+    <message>
+        <source>That is a whole sector; take its triangle away to leave the segment.</source>
+        <translation>Eso es un sector entero; quítale su triángulo y queda el segmento.</translation>
+    </message>
+    <message>
+        <source>An area can&apos;t be negative: the triangle&apos;s area needs its ½.</source>
+        <translation>Un área no puede ser negativa: el área del triángulo necesita su ½.</translation>
+    </message>
+    <message>
+        <source>Joining the longer sides makes them the seam; the shorter side, %3, goes round.</source>
+        <translation>Al unir los lados mayores, estos forman la costura; el lado menor, %3, es el que da la vuelta.</translation>
+    </message>
+    <message>
+        <source>That is the diameter; the radius is half of it.</source>
+        <translation>Eso es el diámetro; el radio es la mitad.</translation>
+    </message>
+    <message>
+        <source>The side that goes round is the circumference, 2 × π × r.</source>
+        <translation>El lado que da la vuelta es la longitud de la circunferencia, 2 × π × r.</translation>
+    </message>
+    <message>
+        <source>Count the paper once: rolling or bending it does not add area.</source>
+        <translation>Cuenta el papel una sola vez: enrollarlo o curvarlo no añade área.</translation>
+    </message>
+    <message>
+        <source>That is the perimeter, a length; the question asks for an area.</source>
+        <translation>Eso es el perímetro, una longitud; la pregunta pide un área.</translation>
+    </message>
+    <message>
+        <source>For an area, multiply the sides.</source>
+        <translation>Para un área, multiplica los lados.</translation>
+    </message>
+    <message>
+        <source>The sides are not radii: the paper is not stretched, so its area stays the rectangle&apos;s.</source>
+        <translation>Los lados no son radios: el papel no se estira, así que su área sigue siendo la del rectángulo.</translation>
+    </message>
+    <message>
+        <source>Follow the edge round: it runs along both long sides before it meets itself.</source>
+        <translation>Recorre el borde: pasa por los dos lados largos antes de volver a unirse.</translation>
+    </message>
+    <message>
+        <source>The shorter sides are the ones joined; the edge runs along the longer sides.</source>
+        <translation>Los lados que se unen son los menores; el borde recorre los lados mayores.</translation>
+    </message>
+    <message>
+        <source>The joined sides are no longer part of the edge.</source>
+        <translation>Los lados unidos ya no forman parte del borde.</translation>
+    </message>
+    <message>
+        <source>The strip has one side, and it covers both faces of the paper: count both.</source>
+        <translation>La banda tiene una sola cara, que cubre las dos caras del papel: cuenta las dos.</translation>
+    </message>
+    <message>
+        <source>That is the sector that was cut away; the cone is made of what is left.</source>
+        <translation>Eso es el sector que se ha recortado; el cono se hace con lo que queda.</translation>
+    </message>
+    <message>
+        <source>The removed sector is not part of the cone: take it away.</source>
+        <translation>El sector quitado no forma parte del cono: réstalo.</translation>
+    </message>
+    <message>
+        <source>That is the length of the cone&apos;s rim; the question asks for its area.</source>
+        <translation>Eso es la longitud del borde del cono; la pregunta pide su área.</translation>
+    </message>
+    <message>
+        <source>The angle is in degrees: the cone keeps %6/360 of the disc (½ × r² × θ needs radians).</source>
+        <translation>El ángulo está en grados: el cono conserva %6/360 del círculo (½ × r² × θ necesita radianes).</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 3.14; use 3.14159, as the page says.</source>
+        <translation>¡Casi! Parece que has usado π = 3,14; usa 3,14159, como dice la página.</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 22/7; use 3.14159, as the page says.</source>
+        <translation>¡Casi! Parece que has usado π = 22/7; usa 3,14159, como dice la página.</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 3.142; use 3.14159, as the page says.</source>
+        <translation>¡Casi! Parece que has usado π = 3,142; usa 3,14159, como dice la página.</translation>
+    </message>
+    <message>
+        <source>So close — √3 was rounded too early; keep all its digits until the end.</source>
+        <translation>¡Casi! √3 se ha redondeado demasiado pronto; conserva todas sus cifras hasta el final.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places, not one.</source>
+        <translation>¡Casi! Da dos decimales, no uno.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places, not a whole number.</source>
+        <translation>¡Casi! Da dos decimales, no un número entero.</translation>
+    </message>
+    <message>
+        <source>So close — round the second decimal: round up when the third is 5 or more.</source>
+        <translation>¡Casi! Redondea el segundo decimal: hacia arriba cuando el tercero es 5 o más.</translation>
+    </message>
+    <message>
+        <source>So close — π was rounded too early; use 3.14159, as the page says.</source>
+        <translation>¡Casi! π se ha redondeado demasiado pronto; usa 3,14159, como dice la página.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places.</source>
+        <translation>¡Casi! Da dos decimales.</translation>
+    </message>
+    <message>
+        <source>So close — use π = 3.14159, keep every digit to the end, then round to two decimal places.</source>
+        <translation>¡Casi! Usa π = 3,14159, conserva todas las cifras hasta el final y luego redondea a las centésimas.</translation>
+    </message>
+    <message>
+        <source>So close — keep every digit to the end, then round to two decimal places.</source>
+        <translation>¡Casi! Conserva todas las cifras hasta el final y luego redondea a las centésimas.</translation>
+    </message>
+    <message>
+        <source>The circumference is 2 × π × r: twice π times the radius.</source>
+        <translation>La longitud es 2 × π × r: dos veces π por el radio.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × π × %1.</source>
+        <translation>Calcula 2 × π × %1.</translation>
+    </message>
+    <message>
+        <source>The area of a circle is π × r²: π times the radius times the radius.</source>
+        <translation>El área de un círculo es π × r²: π por el radio por el radio.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1 × %1.</source>
+        <translation>Calcula π × %1 × %1.</translation>
+    </message>
+    <message>
+        <source>The sector is one n-th of the circle: work out the circle&apos;s area, π × r², then divide it by n.</source>
+        <translation>El sector es 1/n del círculo: calcula el área del círculo, π × r², y divídela entre n.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² ÷ %2.</source>
+        <translation>Calcula π × %1² ÷ %2.</translation>
+    </message>
+    <message>
+        <source>The sector is θ/360 of the circle: π × r² × θ ÷ 360, with the angle θ in degrees.</source>
+        <translation>El sector es θ/360 del círculo: π × r² × θ ÷ 360, con el ángulo θ en grados.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² × %3 ÷ 360.</source>
+        <translation>Calcula π × %1² × %3 ÷ 360.</translation>
+    </message>
+    <message>
+        <source>The hexagon is six triangles, each with base r and height √3/2 × r: 6 × ½ × r × (√3/2 × r).</source>
+        <translation>El hexágono está formado por seis triángulos de base r y altura √3/2 × r: 6 × ½ × r × (√3/2 × r).</translation>
+    </message>
+    <message>
+        <source>Work out 6 × ½ × %1 × (√3/2 × %1).</source>
+        <translation>Calcula 6 × ½ × %1 × (√3/2 × %1).</translation>
+    </message>
+    <message>
+        <source>A segment is a sector, π × r² ÷ 6, less one of the hexagon&apos;s triangles, ½ × r × (√3/2 × r).</source>
+        <translation>Un segmento es un sector, π × r² ÷ 6, menos uno de los triángulos del hexágono, ½ × r × (√3/2 × r).</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1).</source>
+        <translation>Calcula π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1).</translation>
+    </message>
+    <message>
+        <source>The shorter side goes round the cylinder: it is the circumference 2 × π × r, so r = side ÷ (2 × π).</source>
+        <translation>El lado menor da la vuelta al cilindro: es la longitud 2 × π × r, así que r = lado ÷ (2 × π).</translation>
+    </message>
+    <message>
+        <source>Work out %3 ÷ (2 × π).</source>
+        <translation>Calcula %3 ÷ (2 × π).</translation>
+    </message>
+    <message>
+        <source>Rolling the paper does not change its area: it is the rectangle&apos;s, one side times the other.</source>
+        <translation>Enrollar el papel no cambia su área: es la del rectángulo, un lado por el otro.</translation>
+    </message>
+    <message>
+        <source>Work out %1 × %2.</source>
+        <translation>Calcula %1 × %2.</translation>
+    </message>
+    <message>
+        <source>Bending the tube round into a torus does not stretch the paper: its area is the rectangle&apos;s, one side times the other.</source>
+        <translation>Curvar el tubo hasta formar un toro no estira el papel: su área es la del rectángulo, un lado por el otro.</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one edge runs along both longer sides before it meets itself: 2 × the longer side.</source>
+        <translation>El único borde de la banda recorre los dos lados mayores antes de volver a unirse: 2 × el lado mayor.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × %4.</source>
+        <translation>Calcula 2 × %4.</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one side covers both faces of the paper: 2 × one side × the other.</source>
+        <translation>La única cara de la banda cubre las dos caras del papel: 2 × un lado × el otro.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × %1 × %2.</source>
+        <translation>Calcula 2 × %1 × %2.</translation>
+    </message>
+    <message>
+        <source>The cone is the disc less the removed sector: it keeps (360 − the cut angle)/360 of π × r².</source>
+        <translation>El cono es el círculo menos el sector quitado: conserva (360 − el ángulo cortado)/360 de π × r².</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² × %6 ÷ 360.</source>
+        <translation>Calcula π × %1² × %6 ÷ 360.</translation>
+    </message>
+    <message>
+        <source>Press Answer to see the worked solution.</source>
+        <translation>Pulsa «Solución» para ver la solución paso a paso.</translation>
+    </message>
+    <message>
+        <source>The circumference is 2 × π × r: 2 × π × %1 = %7</source>
+        <translation>La longitud es 2 × π × r: 2 × π × %1 = %7</translation>
+    </message>
+    <message>
+        <source>The area of a circle is π × r²: π × %1² = %7</source>
+        <translation>El área de un círculo es π × r²: π × %1² = %7</translation>
+    </message>
+    <message>
+        <source>The sector is one %2th of the circle: π × %1² ÷ %2 = %7</source>
+        <translation>El sector es 1/%2 del círculo: π × %1² ÷ %2 = %7</translation>
+    </message>
+    <message>
+        <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
+        <translation>El sector es %3/360 del círculo: π × %1² × %3 ÷ 360 = %7</translation>
+    </message>
+    <message>
+        <source>Six triangles, each ½ × %1 × (√3/2 × %1): 6 × ½ × %1 × (√3/2 × %1) = %7</source>
+        <translation>Seis triángulos, cada uno ½ × %1 × (√3/2 × %1): 6 × ½ × %1 × (√3/2 × %1) = %7</translation>
+    </message>
+    <message>
+        <source>A sector less its triangle: π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1) = %7</source>
+        <translation>Un sector menos su triángulo: π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1) = %7</translation>
+    </message>
+    <message>
+        <source>The shorter side goes round: %3 = 2 × π × r, so r = %3 ÷ (2 × π) = %7</source>
+        <translation>El lado menor da la vuelta: %3 = 2 × π × r, así que r = %3 ÷ (2 × π) = %7</translation>
+    </message>
+    <message>
+        <source>Rolling the paper does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
+        <translation>Enrollar el papel no lo estira, así que el área es la del rectángulo: %1 × %2 = %7</translation>
+    </message>
+    <message>
+        <source>Bending the paper into a torus does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
+        <translation>Curvar el papel hasta formar un toro no lo estira, así que el área es la del rectángulo: %1 × %2 = %7</translation>
+    </message>
+    <message>
+        <source>The edge runs along both longer sides before it meets itself: 2 × %4 = %7</source>
+        <translation>El borde recorre los dos lados mayores antes de volver a unirse: 2 × %4 = %7</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one side covers both faces of the paper, so its area is twice the rectangle&apos;s: 2 × %1 × %2 = %7</source>
+        <translation>La única cara de la banda cubre las dos caras del papel, así que su área es el doble de la del rectángulo: 2 × %1 × %2 = %7</translation>
+    </message>
+    <message>
+        <source>The cone keeps %6/360 of the disc: π × %1² × %6 ÷ 360 = %7</source>
+        <translation>El cono conserva %6/360 del círculo: π × %1² × %6 ÷ 360 = %7</translation>
+    </message>
+    <message>
+        <source>%1 Or perhaps: %2</source>
+        <translation>%1 O quizá: %2</translation>
+    </message>
+    <message>
+        <source>Type your answer as a number, with two decimal places.</source>
+        <translation>Escribe tu respuesta como un número, con dos decimales.</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a point, not a comma: the number stops at the comma.</source>
+        <translation>Escribe los decimales después de un punto, no de una coma: el número termina en la coma.</translation>
+    </message>
+    <message>
+        <source>Type the number only: multiply by π yourself, with the value the page gives.</source>
+        <translation>Escribe solo el número: multiplica tú por π, con el valor que da la página.</translation>
+    </message>
+</context>
+<context>
     <name>LessonPage</name>
     <message>
         <source>Problems Page</source>
@@ -29,6 +388,14 @@
     <message>
         <source>Step forward</source>
         <translation>Paso adelante</translation>
+    </message>
+</context>
+<context>
+    <name>PictureButton</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A picture button&apos;s tooltip: what it does, then its key, as in &quot;Check my answer (Alt+C)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

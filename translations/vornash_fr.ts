@@ -2,6 +2,365 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
+        <translation>Ça, c’est π × r&#xa0;; le périmètre est π × le diamètre, et le diamètre vaut 2 × r.</translation>
+    </message>
+    <message>
+        <source>That is the area, π × r²; the circumference is the distance round the edge.</source>
+        <translation>Ça, c’est l’aire, π × r²&#xa0;; le périmètre est la longueur du tour du cercle.</translation>
+    </message>
+    <message>
+        <source>The radius is already %1: you doubled it before using 2 × π × r.</source>
+        <translation>Le rayon vaut déjà %1&#xa0;: tu l’as doublé avant d’utiliser 2 × π × r.</translation>
+    </message>
+    <message>
+        <source>That is the circumference, 2 × π × r; the area is π × r².</source>
+        <translation>Ça, c’est le périmètre, 2 × π × r&#xa0;; l’aire est π × r².</translation>
+    </message>
+    <message>
+        <source>Square the radius: the area is π × r × r.</source>
+        <translation>Élève le rayon au carré&#xa0;: l’aire est π × r × r.</translation>
+    </message>
+    <message>
+        <source>You used the diameter; the area uses the radius, %1.</source>
+        <translation>Tu as utilisé le diamètre&#xa0;; l’aire se calcule avec le rayon, %1.</translation>
+    </message>
+    <message>
+        <source>Only the radius is squared, not π: the area is π × r × r.</source>
+        <translation>Seul le rayon est au carré, pas π&#xa0;: l’aire est π × r × r.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is one %2th of it.</source>
+        <translation>Ça, c’est le disque entier&#xa0;; le secteur n’en est que 1/%2.</translation>
+    </message>
+    <message>
+        <source>That is the arc&apos;s length; the question asks for the sector&apos;s area.</source>
+        <translation>Ça, c’est la longueur de l’arc&#xa0;; la question demande l’aire du secteur.</translation>
+    </message>
+    <message>
+        <source>Here %2 says what part of the circle the sector is, one %2th, not an angle in degrees.</source>
+        <translation>Ici, %2 indique quelle part du disque est le secteur, 1/%2, et non un angle en degrés.</translation>
+    </message>
+    <message>
+        <source>You used the diameter; the formula uses the radius, %1.</source>
+        <translation>Tu as utilisé le diamètre&#xa0;; la formule utilise le rayon, %1.</translation>
+    </message>
+    <message>
+        <source>The angle is in degrees, so take %3/360 of the circle (½ × r² × θ needs the angle in radians).</source>
+        <translation>L’angle est en degrés, donc prends les %3/360 du disque (½ × r² × θ demande l’angle en radians).</translation>
+    </message>
+    <message>
+        <source>That is twice the sector: a full turn is 360°, and ½ × r² × θ needs its ½.</source>
+        <translation>Ça, c’est le double du secteur&#xa0;: un tour complet fait 360°, et ½ × r² × θ a besoin de son ½.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is only %3/360 of it.</source>
+        <translation>Ça, c’est le disque entier&#xa0;; le secteur n’en est que les %3/360.</translation>
+    </message>
+    <message>
+        <source>That is the rest of the circle; the sector is the part with the angle of %3°.</source>
+        <translation>Ça, c’est le reste du disque&#xa0;; le secteur est la partie d’angle %3°.</translation>
+    </message>
+    <message>
+        <source>That is one of the triangles; the hexagon is six of them.</source>
+        <translation>Ça, c’est un seul des triangles&#xa0;; l’hexagone en compte six.</translation>
+    </message>
+    <message>
+        <source>A triangle&apos;s area is ½ × base × height: the ½ is missing.</source>
+        <translation>L’aire d’un triangle est ½ × base × hauteur&#xa0;: il manque le ½.</translation>
+    </message>
+    <message>
+        <source>The triangle&apos;s height is √3/2 × r, not r.</source>
+        <translation>La hauteur du triangle est √3/2 × r, pas r.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the hexagon inside it is smaller.</source>
+        <translation>Ça, c’est le disque entier&#xa0;; l’hexagone à l’intérieur est plus petit.</translation>
+    </message>
+    <message>
+        <source>Each triangle&apos;s side is the radius, %1, not the diameter.</source>
+        <translation>Chaque côté des triangles mesure le rayon, %1, et non le diamètre.</translation>
+    </message>
+    <message>
+        <source>That is all six segments together; the question asks for one.</source>
+        <translation>Ça, ce sont les six segments ensemble&#xa0;; la question en demande un seul.</translation>
+    </message>
+    <message>
+        <source>That is a whole sector; take its triangle away to leave the segment.</source>
+        <translation>Ça, c’est un secteur entier&#xa0;; retire son triangle pour obtenir le segment.</translation>
+    </message>
+    <message>
+        <source>An area can&apos;t be negative: the triangle&apos;s area needs its ½.</source>
+        <translation>Une aire ne peut pas être négative&#xa0;: l’aire du triangle a besoin de son ½.</translation>
+    </message>
+    <message>
+        <source>Joining the longer sides makes them the seam; the shorter side, %3, goes round.</source>
+        <translation>En joignant les grands côtés, on en fait la couture&#xa0;; c’est le petit côté, %3, qui fait le tour.</translation>
+    </message>
+    <message>
+        <source>That is the diameter; the radius is half of it.</source>
+        <translation>Ça, c’est le diamètre&#xa0;; le rayon en est la moitié.</translation>
+    </message>
+    <message>
+        <source>The side that goes round is the circumference, 2 × π × r.</source>
+        <translation>Le côté qui fait le tour est le périmètre du cercle, 2 × π × r.</translation>
+    </message>
+    <message>
+        <source>Count the paper once: rolling or bending it does not add area.</source>
+        <translation>Compte le papier une seule fois&#xa0;: l’enrouler ou le courber n’ajoute pas d’aire.</translation>
+    </message>
+    <message>
+        <source>That is the perimeter, a length; the question asks for an area.</source>
+        <translation>Ça, c’est le périmètre, une longueur&#xa0;; la question demande une aire.</translation>
+    </message>
+    <message>
+        <source>For an area, multiply the sides.</source>
+        <translation>Pour une aire, multiplie les côtés.</translation>
+    </message>
+    <message>
+        <source>The sides are not radii: the paper is not stretched, so its area stays the rectangle&apos;s.</source>
+        <translation>Les côtés ne sont pas des rayons&#xa0;: le papier n’est pas étiré, donc son aire reste celle du rectangle.</translation>
+    </message>
+    <message>
+        <source>Follow the edge round: it runs along both long sides before it meets itself.</source>
+        <translation>Suis le bord&#xa0;: il longe les deux grands côtés avant de se rejoindre.</translation>
+    </message>
+    <message>
+        <source>The shorter sides are the ones joined; the edge runs along the longer sides.</source>
+        <translation>Ce sont les petits côtés qu’on joint&#xa0;; le bord longe les grands côtés.</translation>
+    </message>
+    <message>
+        <source>The joined sides are no longer part of the edge.</source>
+        <translation>Les côtés joints ne font plus partie du bord.</translation>
+    </message>
+    <message>
+        <source>The strip has one side, and it covers both faces of the paper: count both.</source>
+        <translation>Le ruban n’a qu’une face, qui couvre les deux faces du papier&#xa0;: compte les deux.</translation>
+    </message>
+    <message>
+        <source>That is the sector that was cut away; the cone is made of what is left.</source>
+        <translation>Ça, c’est le secteur découpé&#xa0;; le cône est fait de ce qui reste.</translation>
+    </message>
+    <message>
+        <source>The removed sector is not part of the cone: take it away.</source>
+        <translation>Le secteur retiré ne fait pas partie du cône&#xa0;: enlève-le.</translation>
+    </message>
+    <message>
+        <source>That is the length of the cone&apos;s rim; the question asks for its area.</source>
+        <translation>Ça, c’est la longueur du bord du cône&#xa0;; la question demande son aire.</translation>
+    </message>
+    <message>
+        <source>The angle is in degrees: the cone keeps %6/360 of the disc (½ × r² × θ needs radians).</source>
+        <translation>L’angle est en degrés&#xa0;: le cône garde les %6/360 du disque (½ × r² × θ demande des radians).</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 3.14; use 3.14159, as the page says.</source>
+        <translation>Presque&#xa0;! On dirait que tu as pris π = 3,14&#xa0;; prends 3,14159, comme l’indique la page.</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 22/7; use 3.14159, as the page says.</source>
+        <translation>Presque&#xa0;! On dirait que tu as pris π = 22/7&#xa0;; prends 3,14159, comme l’indique la page.</translation>
+    </message>
+    <message>
+        <source>So close — it looks like you used π = 3.142; use 3.14159, as the page says.</source>
+        <translation>Presque&#xa0;! On dirait que tu as pris π = 3,142&#xa0;; prends 3,14159, comme l’indique la page.</translation>
+    </message>
+    <message>
+        <source>So close — √3 was rounded too early; keep all its digits until the end.</source>
+        <translation>Presque&#xa0;! √3 a été arrondi trop tôt&#xa0;; garde tous ses chiffres jusqu’à la fin.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places, not one.</source>
+        <translation>Presque&#xa0;! Donne deux chiffres après la virgule, pas un seul.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places, not a whole number.</source>
+        <translation>Presque&#xa0;! Donne deux chiffres après la virgule, pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>So close — round the second decimal: round up when the third is 5 or more.</source>
+        <translation>Presque&#xa0;! Arrondis le deuxième chiffre après la virgule&#xa0;: vers le haut quand le troisième vaut 5 ou plus.</translation>
+    </message>
+    <message>
+        <source>So close — π was rounded too early; use 3.14159, as the page says.</source>
+        <translation>Presque&#xa0;! π a été arrondi trop tôt&#xa0;; prends 3,14159, comme l’indique la page.</translation>
+    </message>
+    <message>
+        <source>So close — give two decimal places.</source>
+        <translation>Presque&#xa0;! Donne deux chiffres après la virgule.</translation>
+    </message>
+    <message>
+        <source>So close — use π = 3.14159, keep every digit to the end, then round to two decimal places.</source>
+        <translation>Presque&#xa0;! Prends π = 3,14159, garde tous les chiffres jusqu’à la fin, puis arrondis au centième.</translation>
+    </message>
+    <message>
+        <source>So close — keep every digit to the end, then round to two decimal places.</source>
+        <translation>Presque&#xa0;! Garde tous les chiffres jusqu’à la fin, puis arrondis au centième.</translation>
+    </message>
+    <message>
+        <source>The circumference is 2 × π × r: twice π times the radius.</source>
+        <translation>Le périmètre est 2 × π × r&#xa0;: deux fois π fois le rayon.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × π × %1.</source>
+        <translation>Calcule 2 × π × %1.</translation>
+    </message>
+    <message>
+        <source>The area of a circle is π × r²: π times the radius times the radius.</source>
+        <translation>L’aire d’un disque est π × r²&#xa0;: π fois le rayon fois le rayon.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1 × %1.</source>
+        <translation>Calcule π × %1 × %1.</translation>
+    </message>
+    <message>
+        <source>The sector is one n-th of the circle: work out the circle&apos;s area, π × r², then divide it by n.</source>
+        <translation>Le secteur est 1/n du disque&#xa0;: calcule l’aire du disque, π × r², puis divise-la par n.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² ÷ %2.</source>
+        <translation>Calcule π × %1² ÷ %2.</translation>
+    </message>
+    <message>
+        <source>The sector is θ/360 of the circle: π × r² × θ ÷ 360, with the angle θ in degrees.</source>
+        <translation>Le secteur est les θ/360 du disque&#xa0;: π × r² × θ ÷ 360, avec l’angle θ en degrés.</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² × %3 ÷ 360.</source>
+        <translation>Calcule π × %1² × %3 ÷ 360.</translation>
+    </message>
+    <message>
+        <source>The hexagon is six triangles, each with base r and height √3/2 × r: 6 × ½ × r × (√3/2 × r).</source>
+        <translation>L’hexagone est formé de six triangles de base r et de hauteur √3/2 × r&#xa0;: 6 × ½ × r × (√3/2 × r).</translation>
+    </message>
+    <message>
+        <source>Work out 6 × ½ × %1 × (√3/2 × %1).</source>
+        <translation>Calcule 6 × ½ × %1 × (√3/2 × %1).</translation>
+    </message>
+    <message>
+        <source>A segment is a sector, π × r² ÷ 6, less one of the hexagon&apos;s triangles, ½ × r × (√3/2 × r).</source>
+        <translation>Un segment est un secteur, π × r² ÷ 6, moins un des triangles de l’hexagone, ½ × r × (√3/2 × r).</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1).</source>
+        <translation>Calcule π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1).</translation>
+    </message>
+    <message>
+        <source>The shorter side goes round the cylinder: it is the circumference 2 × π × r, so r = side ÷ (2 × π).</source>
+        <translation>Le petit côté fait le tour du cylindre&#xa0;: c’est le périmètre 2 × π × r, donc r = côté ÷ (2 × π).</translation>
+    </message>
+    <message>
+        <source>Work out %3 ÷ (2 × π).</source>
+        <translation>Calcule %3 ÷ (2 × π).</translation>
+    </message>
+    <message>
+        <source>Rolling the paper does not change its area: it is the rectangle&apos;s, one side times the other.</source>
+        <translation>Enrouler le papier ne change pas son aire&#xa0;: c’est celle du rectangle, un côté fois l’autre.</translation>
+    </message>
+    <message>
+        <source>Work out %1 × %2.</source>
+        <translation>Calcule %1 × %2.</translation>
+    </message>
+    <message>
+        <source>Bending the tube round into a torus does not stretch the paper: its area is the rectangle&apos;s, one side times the other.</source>
+        <translation>Courber le tube en tore n’étire pas le papier&#xa0;: son aire est celle du rectangle, un côté fois l’autre.</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one edge runs along both longer sides before it meets itself: 2 × the longer side.</source>
+        <translation>L’unique bord du ruban longe les deux grands côtés avant de se rejoindre&#xa0;: 2 × le grand côté.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × %4.</source>
+        <translation>Calcule 2 × %4.</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one side covers both faces of the paper: 2 × one side × the other.</source>
+        <translation>L’unique face du ruban couvre les deux faces du papier&#xa0;: 2 × un côté × l’autre.</translation>
+    </message>
+    <message>
+        <source>Work out 2 × %1 × %2.</source>
+        <translation>Calcule 2 × %1 × %2.</translation>
+    </message>
+    <message>
+        <source>The cone is the disc less the removed sector: it keeps (360 − the cut angle)/360 of π × r².</source>
+        <translation>Le cône est le disque moins le secteur retiré&#xa0;: il garde les (360 − l’angle découpé)/360 de π × r².</translation>
+    </message>
+    <message>
+        <source>Work out π × %1² × %6 ÷ 360.</source>
+        <translation>Calcule π × %1² × %6 ÷ 360.</translation>
+    </message>
+    <message>
+        <source>Press Answer to see the worked solution.</source>
+        <translation>Clique sur «&#xa0;Réponse&#xa0;» pour voir la solution détaillée.</translation>
+    </message>
+    <message>
+        <source>The circumference is 2 × π × r: 2 × π × %1 = %7</source>
+        <translation>Le périmètre est 2 × π × r&#xa0;: 2 × π × %1 = %7</translation>
+    </message>
+    <message>
+        <source>The area of a circle is π × r²: π × %1² = %7</source>
+        <translation>L’aire d’un disque est π × r²&#xa0;: π × %1² = %7</translation>
+    </message>
+    <message>
+        <source>The sector is one %2th of the circle: π × %1² ÷ %2 = %7</source>
+        <translation>Le secteur est 1/%2 du disque&#xa0;: π × %1² ÷ %2 = %7</translation>
+    </message>
+    <message>
+        <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
+        <translation>Le secteur est les %3/360 du disque&#xa0;: π × %1² × %3 ÷ 360 = %7</translation>
+    </message>
+    <message>
+        <source>Six triangles, each ½ × %1 × (√3/2 × %1): 6 × ½ × %1 × (√3/2 × %1) = %7</source>
+        <translation>Six triangles, chacun ½ × %1 × (√3/2 × %1)&#xa0;: 6 × ½ × %1 × (√3/2 × %1) = %7</translation>
+    </message>
+    <message>
+        <source>A sector less its triangle: π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1) = %7</source>
+        <translation>Un secteur moins son triangle&#xa0;: π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1) = %7</translation>
+    </message>
+    <message>
+        <source>The shorter side goes round: %3 = 2 × π × r, so r = %3 ÷ (2 × π) = %7</source>
+        <translation>Le petit côté fait le tour&#xa0;: %3 = 2 × π × r, donc r = %3 ÷ (2 × π) = %7</translation>
+    </message>
+    <message>
+        <source>Rolling the paper does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
+        <translation>Enrouler le papier ne l’étire pas, donc l’aire est celle du rectangle&#xa0;: %1 × %2 = %7</translation>
+    </message>
+    <message>
+        <source>Bending the paper into a torus does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
+        <translation>Courber le papier en tore ne l’étire pas, donc l’aire est celle du rectangle&#xa0;: %1 × %2 = %7</translation>
+    </message>
+    <message>
+        <source>The edge runs along both longer sides before it meets itself: 2 × %4 = %7</source>
+        <translation>Le bord longe les deux grands côtés avant de se rejoindre&#xa0;: 2 × %4 = %7</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s one side covers both faces of the paper, so its area is twice the rectangle&apos;s: 2 × %1 × %2 = %7</source>
+        <translation>L’unique face du ruban couvre les deux faces du papier, donc son aire est le double de celle du rectangle&#xa0;: 2 × %1 × %2 = %7</translation>
+    </message>
+    <message>
+        <source>The cone keeps %6/360 of the disc: π × %1² × %6 ÷ 360 = %7</source>
+        <translation>Le cône garde les %6/360 du disque&#xa0;: π × %1² × %6 ÷ 360 = %7</translation>
+    </message>
+    <message>
+        <source>%1 Or perhaps: %2</source>
+        <translation>%1 Ou peut-être&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Type your answer as a number, with two decimal places.</source>
+        <translation>Tape ta réponse sous forme de nombre, avec deux chiffres après la virgule.</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a point, not a comma: the number stops at the comma.</source>
+        <translation>Écris les décimales après un point, pas une virgule&#xa0;: le nombre s’arrête à la virgule.</translation>
+    </message>
+    <message>
+        <source>Type the number only: multiply by π yourself, with the value the page gives.</source>
+        <translation>Tape seulement le nombre&#xa0;: multiplie toi-même par π, avec la valeur donnée sur la page.</translation>
+    </message>
+</context>
+<context>
     <name>LessonPage</name>
     <message>
         <source>Problems Page</source>
@@ -29,6 +388,14 @@
     <message>
         <source>Step forward</source>
         <translation>Image suivante</translation>
+    </message>
+</context>
+<context>
+    <name>PictureButton</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A picture button&apos;s tooltip: what it does, then its key, as in &quot;Check my answer (Alt+C)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

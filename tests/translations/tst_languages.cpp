@@ -4,7 +4,9 @@
 
 #include "circles0.h"
 #include "draws.h"
+#include "feedback.h"
 #include "fonts.h"
+#include "generators.h"
 #include "intro0.h"
 #include "jotter.h"
 #include "labelbutton.h"
@@ -17,6 +19,7 @@
 #include "picturebutton.h"
 #include "problempage.h"
 #include "road.h"
+#include "textfit.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -235,6 +238,43 @@ private Q_SLOTS:
             faults << clippedTexts(*pad, QStringLiteral("Jotter tall"));
             jotter::close();
             delete page;
+        }
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // Every sentence the feedback can say, with the largest numbers, fits its box; a slip typed
+    // as the language writes numbers is named, never taken for a decimal comma typed by mistake.
+    void feedbackFits_data() { everyPageFits_data(); }
+
+    void feedbackFits()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, point);
+        QVERIFY(language::use(code));
+        const auto separator = point == QLatin1String(",") ? problems::Separator::PointOrComma
+                                                           : problems::Separator::Point;
+        auto* page = qobject_cast<ProblemPage*>(navigation::show(QStringLiteral("circles")));
+        QVERIFY(page);
+        QStringList faults;
+        for (int type = 0; type < 6; ++type) {
+            for (const problems::Problem& p :
+                 {problems::circlesProblem(type, 10, 11), problems::foldingProblem(type, 4, 5)}) {
+                QStringList sentences = problems::everySentence(p);
+                sentences << problems::workedSolution(p, point.at(0));
+                for (const QString& text : sentences) {
+                    page->lblfeedback->setText(text);
+                    textfit::fit(*page->lblfeedback);
+                    page->lblfeedback->show();
+                    faults << clippedTexts(*page, QStringLiteral("feedback"));
+                }
+                for (const problems::Slip& slip : problems::slipsOf(p)) {
+                    problems::Escalation escalation;
+                    const QString typed = problems::formatAnswer(slip.value, point.at(0));
+                    const problems::Said said = problems::afterCheck(p, typed, escalation, separator);
+                    QVERIFY2(said.kind != problems::Said::Text, qPrintable(typed + said.text));
+                }
+            }
         }
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
