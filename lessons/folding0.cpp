@@ -1,5 +1,7 @@
 #include "folding0.h"
 
+#include "textfit.h"
+
 #include <QLabel>
 
 namespace {
@@ -54,11 +56,8 @@ folding0::folding0(QWidget* parent)
 void folding0::Option1_Click(int index)
 {
     const Surface& surface = kSurfaces[index];
-    // Every choice sets the size afresh: the long Möbius paragraph needs the smaller one.
-    QFont font = Label1->font();
-    font.setPointSizeF(20);
-    if (index == 2)
-        font.setPointSizeF(18);
-    Label1->setFont(font);
+    // Every choice sets the size afresh: the long Möbius paragraph needs the smaller one. A
+    // translation too long for it is shrunk from there.
+    textfit::setDesignSize(*Label1, index == 2 ? 18 : 20);
     startShape(tr(surface.text), surface.animation);
 }

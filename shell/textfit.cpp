@@ -77,6 +77,15 @@ void fit(QWidget& w)
     w.setProperty(kFittedSize, size);
 }
 
+void setDesignSize(QWidget& w, double pointSize)
+{
+    QFont font = w.font();
+    font.setPointSizeF(pointSize);
+    w.setFont(font);
+    w.setProperty(kDesignSize, pointSize);
+    w.setProperty(kFittedSize, pointSize);
+}
+
 void fitTogether(const QList<QWidget*>& widgets)
 {
     double common = 0;
@@ -85,13 +94,8 @@ void fitTogether(const QList<QWidget*>& widgets)
         const double size = w->font().pointSizeF();
         common = common == 0 ? size : qMin(common, size);
     }
-    for (QWidget* w : widgets) {
-        QFont font = w->font();
-        font.setPointSizeF(common);
-        w->setFont(font);
-        w->setProperty(kDesignSize, common);
-        w->setProperty(kFittedSize, common);
-    }
+    for (QWidget* w : widgets)
+        setDesignSize(*w, common);
 }
 
 void fitAll(QWidget& window)

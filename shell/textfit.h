@@ -25,6 +25,10 @@ Room room(const QWidget& w);
 // before its first fitting, or one that the page set since; a shorter text later gets it back.
 void fit(QWidget& w);
 
+// Gives a label or button a new design size, at which its text is set and from which fit()
+// shrinks it.
+void setDesignSize(QWidget& w, double pointSize);
+
 // fit() for every label and button of a window.
 void fitAll(QWidget& window);
 
