@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>A cone is folded from a disc and turns slowly.</source>
+        <translation>Aus einer Kreisscheibe wird ein Kegel gefaltet, der sich langsam dreht.</translation>
+    </message>
+    <message>
+        <source>A circle of radius r cut into thin sectors, which laid side by side make nearly a rectangle πr long and r high.</source>
+        <translation>Ein Kreis mit dem Radius r, in schmale Kreisausschnitte zerschnitten, die nebeneinandergelegt fast ein Rechteck ergeben, πr lang und r hoch.</translation>
+    </message>
+    <message>
+        <source>A sector of angle A opening in a circle of radius r, over the regular hexagon inscribed in the circle.</source>
+        <translation>Ein Kreisausschnitt mit dem Winkel A öffnet sich in einem Kreis mit dem Radius r, über dem regelmäßigen Sechseck, das dem Kreis einbeschrieben ist.</translation>
+    </message>
+    <message>
+        <source>The isosceles triangle formed by a chord and the two radii to its ends.</source>
+        <translation>Das gleichschenklige Dreieck aus einer Sehne und den beiden Radien zu ihren Endpunkten.</translation>
+    </message>
+    <message>
+        <source>A segment: the sector with the triangle under its chord taken away.</source>
+        <translation>Ein Kreisabschnitt: der Kreisausschnitt ohne das Dreieck unter seiner Sehne.</translation>
+    </message>
+    <message>
+        <source>A rectangle folded round until two opposite edges meet, making a cylinder.</source>
+        <translation>Ein Rechteck wird herumgebogen, bis zwei gegenüberliegende Seiten aufeinandertreffen, und wird so zum Zylinder.</translation>
+    </message>
+    <message>
+        <source>A cylinder bent round until its two open ends meet, making a torus.</source>
+        <translation>Ein Zylinder wird gebogen, bis seine beiden offenen Enden aufeinandertreffen, und wird so zum Torus.</translation>
+    </message>
+    <message>
+        <source>A rectangle given a half twist and joined at its ends, making a Möbius strip.</source>
+        <translation>Ein Rechteck wird um eine halbe Drehung verdreht und an den Enden zusammengefügt und wird so zum Möbiusband.</translation>
+    </message>
+    <message>
+        <source>A circle with a sector removed, its cut edges pulled together into a cone.</source>
+        <translation>Eine Kreisscheibe ohne einen Kreisausschnitt, deren Schnittkanten zu einem Kegel zusammengezogen werden.</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -412,42 +451,6 @@
 <context>
     <name>ProblemPage</name>
     <message>
-        <source>a circle of radius r cut into thin sectors laid side by side</source>
-        <translation>ein Kreis mit dem Radius r, in schmale Kreisausschnitte zerschnitten und nebeneinandergelegt</translation>
-    </message>
-    <message>
-        <source>a point going round a circle above an isosceles triangle formed by two radii</source>
-        <translation>ein Punkt, der auf einem Kreis über einem gleichschenkligen Dreieck aus zwei Radien umläuft</translation>
-    </message>
-    <message>
-        <source>a regular hexagon inscribed in a circle, one sector marked</source>
-        <translation>ein regelmäßiges Sechseck, einem Kreis einbeschrieben, ein Kreisausschnitt markiert</translation>
-    </message>
-    <message>
-        <source>a rectangle rolled into an open-ended cylinder</source>
-        <translation>ein Rechteck, zu einem offenen Zylinder gerollt</translation>
-    </message>
-    <message>
-        <source>a tube bent round and joined into a torus</source>
-        <translation>ein Schlauch, rundgebogen und zu einem Torus zusammengefügt</translation>
-    </message>
-    <message>
-        <source>a strip given a half twist and joined into a mobius strip</source>
-        <translation>ein Streifen, um eine halbe Drehung verdreht und zu einem Möbiusband zusammengefügt</translation>
-    </message>
-    <message>
-        <source>a disc with a sector removed closing into a cone</source>
-        <translation>eine Kreisscheibe ohne einen Kreisausschnitt, die sich zu einem Kegel schließt</translation>
-    </message>
-    <message>
-        <source>Animation of %1</source>
-        <translation>Animation: %1</translation>
-    </message>
-    <message>
-        <source>Animation of the shape in the question</source>
-        <translation>Animation der Figur aus der Aufgabe</translation>
-    </message>
-    <message>
         <source>Check my answer</source>
         <translation>Meine Antwort prüfen</translation>
     </message>
@@ -481,10 +484,6 @@
     <message>
         <source>Title animation</source>
         <translation>Titelanimation</translation>
-    </message>
-    <message>
-        <source>A cone is folded from a disc and turns slowly.</source>
-        <translation>Aus einer Kreisscheibe wird ein Kegel gefaltet, der sich langsam dreht.</translation>
     </message>
     <message>
         <source>Vornash 3</source>
@@ -525,32 +524,16 @@
         <translation>Der Flächeninhalt eines Kreises mit dem Radius r ist     r².</translation>
     </message>
     <message>
-        <source>A circle of radius r whose area is shown filling up.</source>
-        <translation>Ein Kreis mit dem Radius r, dessen Fläche sich nach und nach füllt.</translation>
-    </message>
-    <message>
         <source>The area of a sector of angle A radians of a circle of radius r is </source>
         <translation>Der Flächeninhalt eines Kreisausschnitts mit dem Mittelpunktswinkel A (im Bogenmaß) in einem Kreis mit dem Radius r ist </translation>
-    </message>
-    <message>
-        <source>A sector of angle A cut from a circle of radius r.</source>
-        <translation>Ein Kreisausschnitt mit dem Winkel A aus einem Kreis mit dem Radius r.</translation>
     </message>
     <message>
         <source>The area of the isosceles triangle formed by connecting the ends of a chord subtending an angle of A radians to the centre of a circle of radius r is</source>
         <translation>Verbindet man die Endpunkte einer Sehne mit dem Mittelpunkt eines Kreises mit dem Radius r und gehört zur Sehne der Mittelpunktswinkel A (im Bogenmaß), so hat das entstehende gleichschenklige Dreieck den Flächeninhalt</translation>
     </message>
     <message>
-        <source>The isosceles triangle formed by a chord and the two radii to its ends.</source>
-        <translation>Das gleichschenklige Dreieck aus einer Sehne und den beiden Radien zu ihren Endpunkten.</translation>
-    </message>
-    <message>
         <source>The area of a segment made by a chord subtending an angle of A radians is equal to the area of the corresponding sector minus the area of an isosceles triangle, which is</source>
         <translation>Der Flächeninhalt eines Kreisabschnitts, den eine Sehne mit dem Mittelpunktswinkel A (im Bogenmaß) abschneidet, ist gleich dem Flächeninhalt des zugehörigen Kreisausschnitts minus dem Flächeninhalt eines gleichschenkligen Dreiecks, also</translation>
-    </message>
-    <message>
-        <source>A segment: the sector with the triangle under its chord taken away.</source>
-        <translation>Ein Kreisabschnitt: der Kreisausschnitt ohne das Dreieck unter seiner Sehne.</translation>
     </message>
     <message>
         <source>radius r is</source>
@@ -603,32 +586,16 @@
         <translation>Aus einem Rechteck kann man einen offenen Zylinder bauen. Biegt man das Rechteck herum, bis zwei gegenüberliegende Seiten aufeinandertreffen, entsteht ein offener Zylinder. Der Flächeninhalt des offenen Zylinders ist genauso groß wie der Flächeninhalt des Rechtecks.</translation>
     </message>
     <message>
-        <source>A rectangle folded round until two opposite edges meet, making a cylinder.</source>
-        <translation>Ein Rechteck wird herumgebogen, bis zwei gegenüberliegende Seiten aufeinandertreffen, und wird so zum Zylinder.</translation>
-    </message>
-    <message>
         <source>By folding a rectangle around until two opposite edges meet we can make an open-ended cylinder. If the cylinder is then folded until its two open ends meet the resulting shape is known as a torus.</source>
         <translation>Biegt man ein Rechteck herum, bis zwei gegenüberliegende Seiten aufeinandertreffen, erhält man einen offenen Zylinder. Biegt man diesen Zylinder dann, bis seine beiden offenen Enden aufeinandertreffen, so heißt die entstandene Form Torus.</translation>
-    </message>
-    <message>
-        <source>A cylinder bent round until its two open ends meet, making a torus.</source>
-        <translation>Ein Zylinder wird gebogen, bis seine beiden offenen Enden aufeinandertreffen, und wird so zum Torus.</translation>
     </message>
     <message>
         <source>A möbius strip can be constructed from a rectangle. If the rectangle is given a 180° twist before being folded around until two opposite edges meet, a möbius strip is produced. By twisting the rectangle, before joining its edges, both sides of the rectangle become joined, so the möbius strip has just one face with twice the area of the rectangle. It also has just one edge which is twice the length of the corresponding edge of the rectangle.</source>
         <translation>Aus einem Rechteck kann man ein Möbiusband bauen. Verdreht man das Rechteck um 180°, bevor man es herumbiegt, bis zwei gegenüberliegende Seiten aufeinandertreffen, entsteht ein Möbiusband. Durch das Verdrehen vor dem Zusammenfügen werden die beiden Seiten des Rechtecks miteinander verbunden. Das Möbiusband hat deshalb nur eine Seite, deren Flächeninhalt doppelt so groß ist wie der des Rechtecks. Es hat auch nur einen Rand, der doppelt so lang ist wie die entsprechende Seite des Rechtecks.</translation>
     </message>
     <message>
-        <source>A rectangle given a half twist and joined at its ends, making a Möbius strip.</source>
-        <translation>Ein Rechteck wird um eine halbe Drehung verdreht und an den Enden zusammengefügt und wird so zum Möbiusband.</translation>
-    </message>
-    <message>
         <source>If we take a circle and remove a sector from it, then pull the two edges of the missing sector together, we can construct an open-ended cone. The area of the open-ended cone is the same as that of the circle minus the sector that has been removed.</source>
         <translation>Schneidet man aus einer Kreisscheibe einen Kreisausschnitt heraus und zieht dann die beiden Kanten des fehlenden Kreisausschnitts zusammen, erhält man einen offenen Kegel. Der Flächeninhalt des offenen Kegels ist genauso groß wie der der Kreisscheibe minus dem herausgeschnittenen Kreisausschnitt.</translation>
-    </message>
-    <message>
-        <source>A circle with a sector removed, its cut edges pulled together into a cone.</source>
-        <translation>Eine Kreisscheibe ohne einen Kreisausschnitt, deren Schnittkanten zu einem Kegel zusammengezogen werden.</translation>
     </message>
     <message>
         <source>Paper Folding</source>

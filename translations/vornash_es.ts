@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>A cone is folded from a disc and turns slowly.</source>
+        <translation>Un cono se pliega a partir de un círculo y gira lentamente.</translation>
+    </message>
+    <message>
+        <source>A circle of radius r cut into thin sectors, which laid side by side make nearly a rectangle πr long and r high.</source>
+        <translation>Un círculo de radio r cortado en sectores finos que, colocados uno junto a otro, forman casi un rectángulo de πr de largo y r de alto.</translation>
+    </message>
+    <message>
+        <source>A sector of angle A opening in a circle of radius r, over the regular hexagon inscribed in the circle.</source>
+        <translation>Un sector de ángulo A que se abre en un círculo de radio r, sobre el hexágono regular inscrito en la circunferencia.</translation>
+    </message>
+    <message>
+        <source>The isosceles triangle formed by a chord and the two radii to its ends.</source>
+        <translation>El triángulo isósceles formado por una cuerda y los dos radios que llegan a sus extremos.</translation>
+    </message>
+    <message>
+        <source>A segment: the sector with the triangle under its chord taken away.</source>
+        <translation>Un segmento circular: el sector sin el triángulo que queda bajo su cuerda.</translation>
+    </message>
+    <message>
+        <source>A rectangle folded round until two opposite edges meet, making a cylinder.</source>
+        <translation>Un rectángulo enrollado hasta que se unen dos lados opuestos, formando un cilindro.</translation>
+    </message>
+    <message>
+        <source>A cylinder bent round until its two open ends meet, making a torus.</source>
+        <translation>Un cilindro curvado hasta que se unen sus dos extremos abiertos, formando un toro.</translation>
+    </message>
+    <message>
+        <source>A rectangle given a half twist and joined at its ends, making a Möbius strip.</source>
+        <translation>Un rectángulo con medio giro unido por sus extremos, formando una banda de Möbius.</translation>
+    </message>
+    <message>
+        <source>A circle with a sector removed, its cut edges pulled together into a cone.</source>
+        <translation>Un círculo al que se ha quitado un sector, con los bordes del corte unidos hasta formar un cono.</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -412,42 +451,6 @@
 <context>
     <name>ProblemPage</name>
     <message>
-        <source>a circle of radius r cut into thin sectors laid side by side</source>
-        <translation>un círculo de radio r cortado en sectores finos colocados uno junto a otro</translation>
-    </message>
-    <message>
-        <source>a point going round a circle above an isosceles triangle formed by two radii</source>
-        <translation>un punto que recorre una circunferencia sobre un triángulo isósceles formado por dos radios</translation>
-    </message>
-    <message>
-        <source>a regular hexagon inscribed in a circle, one sector marked</source>
-        <translation>un hexágono regular inscrito en una circunferencia, con un sector marcado</translation>
-    </message>
-    <message>
-        <source>a rectangle rolled into an open-ended cylinder</source>
-        <translation>un rectángulo enrollado en forma de cilindro abierto</translation>
-    </message>
-    <message>
-        <source>a tube bent round and joined into a torus</source>
-        <translation>un tubo curvado y cerrado en forma de toro</translation>
-    </message>
-    <message>
-        <source>a strip given a half twist and joined into a mobius strip</source>
-        <translation>una tira con medio giro, cerrada en forma de banda de Möbius</translation>
-    </message>
-    <message>
-        <source>a disc with a sector removed closing into a cone</source>
-        <translation>un círculo sin un sector que se cierra en forma de cono</translation>
-    </message>
-    <message>
-        <source>Animation of %1</source>
-        <translation>Animación: %1</translation>
-    </message>
-    <message>
-        <source>Animation of the shape in the question</source>
-        <translation>Animación de la figura del ejercicio</translation>
-    </message>
-    <message>
         <source>Check my answer</source>
         <translation>Comprobar mi respuesta</translation>
     </message>
@@ -481,10 +484,6 @@
     <message>
         <source>Title animation</source>
         <translation>Animación de portada</translation>
-    </message>
-    <message>
-        <source>A cone is folded from a disc and turns slowly.</source>
-        <translation>Un cono se pliega a partir de un círculo y gira lentamente.</translation>
     </message>
     <message>
         <source>Vornash 3</source>
@@ -525,32 +524,16 @@
         <translation>El área de un círculo de radio r es     r².</translation>
     </message>
     <message>
-        <source>A circle of radius r whose area is shown filling up.</source>
-        <translation>Un círculo de radio r cuya área se va rellenando.</translation>
-    </message>
-    <message>
         <source>The area of a sector of angle A radians of a circle of radius r is </source>
         <translation>El área de un sector circular de ángulo A radianes en un círculo de radio r es </translation>
-    </message>
-    <message>
-        <source>A sector of angle A cut from a circle of radius r.</source>
-        <translation>Un sector circular de ángulo A recortado de un círculo de radio r.</translation>
     </message>
     <message>
         <source>The area of the isosceles triangle formed by connecting the ends of a chord subtending an angle of A radians to the centre of a circle of radius r is</source>
         <translation>El área del triángulo isósceles que se forma al unir con el centro de una circunferencia de radio r los extremos de una cuerda que abarca un ángulo central de A radianes es</translation>
     </message>
     <message>
-        <source>The isosceles triangle formed by a chord and the two radii to its ends.</source>
-        <translation>El triángulo isósceles formado por una cuerda y los dos radios que llegan a sus extremos.</translation>
-    </message>
-    <message>
         <source>The area of a segment made by a chord subtending an angle of A radians is equal to the area of the corresponding sector minus the area of an isosceles triangle, which is</source>
         <translation>El área de un segmento circular determinado por una cuerda que abarca un ángulo central de A radianes es igual al área del sector correspondiente menos el área de un triángulo isósceles, es decir,</translation>
-    </message>
-    <message>
-        <source>A segment: the sector with the triangle under its chord taken away.</source>
-        <translation>Un segmento circular: el sector sin el triángulo que queda bajo su cuerda.</translation>
     </message>
     <message>
         <source>radius r is</source>
@@ -603,32 +586,16 @@
         <translation>Con un rectángulo se puede construir un cilindro abierto. Si se enrolla el rectángulo hasta que se unan dos lados opuestos, se obtiene un cilindro abierto. El área del cilindro abierto es igual al área del rectángulo.</translation>
     </message>
     <message>
-        <source>A rectangle folded round until two opposite edges meet, making a cylinder.</source>
-        <translation>Un rectángulo enrollado hasta que se unen dos lados opuestos, formando un cilindro.</translation>
-    </message>
-    <message>
         <source>By folding a rectangle around until two opposite edges meet we can make an open-ended cylinder. If the cylinder is then folded until its two open ends meet the resulting shape is known as a torus.</source>
         <translation>Si enrollamos un rectángulo hasta que se unan dos lados opuestos, obtenemos un cilindro abierto. Si después curvamos el cilindro hasta que se unan sus dos extremos abiertos, la figura que resulta se llama toro.</translation>
-    </message>
-    <message>
-        <source>A cylinder bent round until its two open ends meet, making a torus.</source>
-        <translation>Un cilindro curvado hasta que se unen sus dos extremos abiertos, formando un toro.</translation>
     </message>
     <message>
         <source>A möbius strip can be constructed from a rectangle. If the rectangle is given a 180° twist before being folded around until two opposite edges meet, a möbius strip is produced. By twisting the rectangle, before joining its edges, both sides of the rectangle become joined, so the möbius strip has just one face with twice the area of the rectangle. It also has just one edge which is twice the length of the corresponding edge of the rectangle.</source>
         <translation>Con un rectángulo se puede construir una banda de Möbius. Si se da al rectángulo un giro de 180° antes de enrollarlo hasta que se unan dos lados opuestos, se obtiene una banda de Möbius. Al girar el rectángulo antes de unir sus lados, sus dos caras quedan unidas, así que la banda de Möbius tiene una sola cara, cuya área es el doble de la del rectángulo. También tiene un solo borde, cuya longitud es el doble de la del lado correspondiente del rectángulo.</translation>
     </message>
     <message>
-        <source>A rectangle given a half twist and joined at its ends, making a Möbius strip.</source>
-        <translation>Un rectángulo con medio giro unido por sus extremos, formando una banda de Möbius.</translation>
-    </message>
-    <message>
         <source>If we take a circle and remove a sector from it, then pull the two edges of the missing sector together, we can construct an open-ended cone. The area of the open-ended cone is the same as that of the circle minus the sector that has been removed.</source>
         <translation>Si a un círculo le quitamos un sector y después juntamos los dos bordes del sector que falta, podemos construir un cono abierto. El área del cono abierto es igual a la del círculo menos la del sector que se ha quitado.</translation>
-    </message>
-    <message>
-        <source>A circle with a sector removed, its cut edges pulled together into a cone.</source>
-        <translation>Un círculo al que se ha quitado un sector, con los bordes del corte unidos hasta formar un cono.</translation>
     </message>
     <message>
         <source>Paper Folding</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>A cone is folded from a disc and turns slowly.</source>
+        <translation>Un cône est plié à partir d’un disque et tourne lentement.</translation>
+    </message>
+    <message>
+        <source>A circle of radius r cut into thin sectors, which laid side by side make nearly a rectangle πr long and r high.</source>
+        <translation>Un disque de rayon r découpé en fins secteurs qui, posés côte à côte, forment presque un rectangle de longueur πr et de hauteur r.</translation>
+    </message>
+    <message>
+        <source>A sector of angle A opening in a circle of radius r, over the regular hexagon inscribed in the circle.</source>
+        <translation>Un secteur d’angle A qui s’ouvre dans un disque de rayon r, au-dessus de l’hexagone régulier inscrit dans le cercle.</translation>
+    </message>
+    <message>
+        <source>The isosceles triangle formed by a chord and the two radii to its ends.</source>
+        <translation>Le triangle isocèle formé par une corde et les deux rayons menant à ses extrémités.</translation>
+    </message>
+    <message>
+        <source>A segment: the sector with the triangle under its chord taken away.</source>
+        <translation>Un segment circulaire&#xa0;: le secteur dont on a retiré le triangle situé sous sa corde.</translation>
+    </message>
+    <message>
+        <source>A rectangle folded round until two opposite edges meet, making a cylinder.</source>
+        <translation>Un rectangle enroulé jusqu’à ce que deux côtés opposés se rejoignent, ce qui forme un cylindre.</translation>
+    </message>
+    <message>
+        <source>A cylinder bent round until its two open ends meet, making a torus.</source>
+        <translation>Un cylindre courbé jusqu’à ce que ses deux extrémités ouvertes se rejoignent, ce qui forme un tore.</translation>
+    </message>
+    <message>
+        <source>A rectangle given a half twist and joined at its ends, making a Möbius strip.</source>
+        <translation>Un rectangle tordu d’un demi-tour puis joint par ses extrémités, ce qui forme un ruban de Möbius.</translation>
+    </message>
+    <message>
+        <source>A circle with a sector removed, its cut edges pulled together into a cone.</source>
+        <translation>Un disque privé d’un secteur, dont les bords coupés se rejoignent pour former un cône.</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -412,42 +451,6 @@
 <context>
     <name>ProblemPage</name>
     <message>
-        <source>a circle of radius r cut into thin sectors laid side by side</source>
-        <translation>un disque de rayon r découpé en fins secteurs posés côte à côte</translation>
-    </message>
-    <message>
-        <source>a point going round a circle above an isosceles triangle formed by two radii</source>
-        <translation>un point qui parcourt un cercle au-dessus d’un triangle isocèle formé par deux rayons</translation>
-    </message>
-    <message>
-        <source>a regular hexagon inscribed in a circle, one sector marked</source>
-        <translation>un hexagone régulier inscrit dans un cercle, avec un secteur marqué</translation>
-    </message>
-    <message>
-        <source>a rectangle rolled into an open-ended cylinder</source>
-        <translation>un rectangle enroulé en cylindre ouvert</translation>
-    </message>
-    <message>
-        <source>a tube bent round and joined into a torus</source>
-        <translation>un tube courbé et refermé en tore</translation>
-    </message>
-    <message>
-        <source>a strip given a half twist and joined into a mobius strip</source>
-        <translation>une bande tordue d’un demi-tour et refermée en ruban de Möbius</translation>
-    </message>
-    <message>
-        <source>a disc with a sector removed closing into a cone</source>
-        <translation>un disque privé d’un secteur qui se referme en cône</translation>
-    </message>
-    <message>
-        <source>Animation of %1</source>
-        <translation>Animation&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Animation of the shape in the question</source>
-        <translation>Animation de la figure de l’exercice</translation>
-    </message>
-    <message>
         <source>Check my answer</source>
         <translation>Vérifier ma réponse</translation>
     </message>
@@ -481,10 +484,6 @@
     <message>
         <source>Title animation</source>
         <translation>Animation d’accueil</translation>
-    </message>
-    <message>
-        <source>A cone is folded from a disc and turns slowly.</source>
-        <translation>Un cône est plié à partir d’un disque et tourne lentement.</translation>
     </message>
     <message>
         <source>Vornash 3</source>
@@ -525,32 +524,16 @@
         <translation>L’aire d’un disque de rayon r est     r².</translation>
     </message>
     <message>
-        <source>A circle of radius r whose area is shown filling up.</source>
-        <translation>Un disque de rayon r dont l’aire se remplit peu à peu.</translation>
-    </message>
-    <message>
         <source>The area of a sector of angle A radians of a circle of radius r is </source>
         <translation>L’aire d’un secteur circulaire d’angle A radians dans un disque de rayon r est </translation>
-    </message>
-    <message>
-        <source>A sector of angle A cut from a circle of radius r.</source>
-        <translation>Un secteur circulaire d’angle A découpé dans un disque de rayon r.</translation>
     </message>
     <message>
         <source>The area of the isosceles triangle formed by connecting the ends of a chord subtending an angle of A radians to the centre of a circle of radius r is</source>
         <translation>L’aire du triangle isocèle obtenu en reliant au centre d’un cercle de rayon r les extrémités d’une corde qui intercepte un angle au centre de A radians est</translation>
     </message>
     <message>
-        <source>The isosceles triangle formed by a chord and the two radii to its ends.</source>
-        <translation>Le triangle isocèle formé par une corde et les deux rayons menant à ses extrémités.</translation>
-    </message>
-    <message>
         <source>The area of a segment made by a chord subtending an angle of A radians is equal to the area of the corresponding sector minus the area of an isosceles triangle, which is</source>
         <translation>L’aire d’un segment circulaire délimité par une corde qui intercepte un angle au centre de A radians est égale à l’aire du secteur correspondant moins l’aire d’un triangle isocèle, soit</translation>
-    </message>
-    <message>
-        <source>A segment: the sector with the triangle under its chord taken away.</source>
-        <translation>Un segment circulaire&#xa0;: le secteur dont on a retiré le triangle situé sous sa corde.</translation>
     </message>
     <message>
         <source>radius r is</source>
@@ -603,32 +586,16 @@
         <translation>On peut construire un cylindre ouvert à partir d’un rectangle. Si l’on enroule le rectangle jusqu’à ce que deux côtés opposés se rejoignent, on obtient un cylindre ouvert. L’aire du cylindre ouvert est égale à l’aire du rectangle.</translation>
     </message>
     <message>
-        <source>A rectangle folded round until two opposite edges meet, making a cylinder.</source>
-        <translation>Un rectangle enroulé jusqu’à ce que deux côtés opposés se rejoignent, ce qui forme un cylindre.</translation>
-    </message>
-    <message>
         <source>By folding a rectangle around until two opposite edges meet we can make an open-ended cylinder. If the cylinder is then folded until its two open ends meet the resulting shape is known as a torus.</source>
         <translation>En enroulant un rectangle jusqu’à ce que deux côtés opposés se rejoignent, on obtient un cylindre ouvert. Si l’on courbe ensuite ce cylindre jusqu’à ce que ses deux extrémités ouvertes se rejoignent, la forme obtenue s’appelle un tore.</translation>
-    </message>
-    <message>
-        <source>A cylinder bent round until its two open ends meet, making a torus.</source>
-        <translation>Un cylindre courbé jusqu’à ce que ses deux extrémités ouvertes se rejoignent, ce qui forme un tore.</translation>
     </message>
     <message>
         <source>A möbius strip can be constructed from a rectangle. If the rectangle is given a 180° twist before being folded around until two opposite edges meet, a möbius strip is produced. By twisting the rectangle, before joining its edges, both sides of the rectangle become joined, so the möbius strip has just one face with twice the area of the rectangle. It also has just one edge which is twice the length of the corresponding edge of the rectangle.</source>
         <translation>On peut construire un ruban de Möbius à partir d’un rectangle. Si l’on fait subir au rectangle une torsion de 180° avant de l’enrouler jusqu’à ce que deux côtés opposés se rejoignent, on obtient un ruban de Möbius. En tordant le rectangle avant d’en joindre les côtés, on relie ses deux faces&#xa0;: le ruban de Möbius n’a donc qu’une seule face, dont l’aire est le double de celle du rectangle. Il n’a aussi qu’un seul bord, deux fois plus long que le côté correspondant du rectangle.</translation>
     </message>
     <message>
-        <source>A rectangle given a half twist and joined at its ends, making a Möbius strip.</source>
-        <translation>Un rectangle tordu d’un demi-tour puis joint par ses extrémités, ce qui forme un ruban de Möbius.</translation>
-    </message>
-    <message>
         <source>If we take a circle and remove a sector from it, then pull the two edges of the missing sector together, we can construct an open-ended cone. The area of the open-ended cone is the same as that of the circle minus the sector that has been removed.</source>
         <translation>Si l’on découpe un secteur dans un disque, puis que l’on rapproche les deux bords du secteur manquant, on obtient un cône ouvert. L’aire du cône ouvert est égale à celle du disque moins celle du secteur retiré.</translation>
-    </message>
-    <message>
-        <source>A circle with a sector removed, its cut edges pulled together into a cone.</source>
-        <translation>Un disque privé d’un secteur, dont les bords coupés se rejoignent pour former un cône.</translation>
     </message>
     <message>
         <source>Paper Folding</source>
