@@ -20,6 +20,7 @@
 #include "problempage.h"
 #include "road.h"
 #include "textfit.h"
+#include "../common/windows.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,7 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -90,16 +91,6 @@ QStringList clippedTexts(QWidget& window, const QString& where)
     return found;
 }
 
-void closeEverything()
-{
-    jotter::close();
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Page*>(w))
-            delete w;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestLanguages : public QObject {
@@ -116,7 +107,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        closeEverything();
+        windows::closeEverything();
         language::use(QStringLiteral("en"));
     }
 
