@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
+#include <QSaveFile>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -574,6 +575,26 @@ bool writeChecksCsv(const QList<Event>& events, QIODevice& out, const QStringLis
     }
     const QByteArray bytes = text.toUtf8();
     return out.write(bytes) == bytes.size();
+}
+
+bool exportChecks(const QString& recordPath, const QString& file, QString& why)
+{
+    QList<Event> events;
+    if (QFileInfo::exists(recordPath)) {
+        Store store(recordPath, Store::Access::Read);
+        if (store.status() == Store::Status::Unusable) {
+            why = store.why();
+            return false;
+        }
+        events = store.events();
+    }
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !writeChecksCsv(events, out) || !out.commit()) {
+        why = QCoreApplication::translate("record", "%1 cannot be written: %2")
+                  .arg(QDir::toNativeSeparators(file), out.errorString());
+        return false;
+    }
+    return true;
 }
 
 } // namespace record
