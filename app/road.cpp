@@ -64,8 +64,14 @@ void startRecord(bool wanted)
         record::setDisabledReason(QCoreApplication::translate(
             "record", "Nothing is recorded: recording is turned off on this computer (%1).")
                                       .arg(system.fileName()));
-    else
+    else {
         record::setJournal(new record::Journal(record::defaultPath(), qApp));
+        // Written out while the application is whole: once it is being destroyed, its SQL
+        // driver may be gone and what is still waiting would be lost.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
+            delete record::journal();
+        });
+    }
 }
 
 } // namespace road

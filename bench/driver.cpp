@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QMap>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QFile>
 
 #include <cstdio>
 #include <functional>
@@ -166,11 +168,30 @@ int main(int argc, char** argv)
     std::vector<Row> rows;
     bool failed = false;
 
-    // Start-up: the program and the bare window take turns, each going first half the time.
+    // The pupil's record that every probe finds: 10,000 checks, in a folder of the benchmark's
+    // own, so that a pupil's real record is never touched.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    {
+        progress("a record of 10,000 checks");
+        Row row{QStringLiteral("record file, bytes a check (10,000 checks)"), QStringLiteral("B")};
+        row.referenceText = QStringLiteral("–");
+        row.budget = QStringLiteral("≤ 400 B");
+        const auto out = runProbe(probe, {QStringLiteral("fill"), QStringLiteral("10000")});
+        if (!out)
+            failed = true;
+        else
+            row.values.push_back(first(*out, QStringLiteral("bytes_per_check")));
+        row.met = !row.values.empty() && row.values.front() <= 400.0;
+        rows.push_back(row);
+    }
+
+    // Start-up, with that record present: the program and the bare window take turns, each
+    // going first half the time.
     {
         progress("start-up");
-        Row row{QStringLiteral("start-up to the first title picture painted"), QStringLiteral("ms")};
-        row.budget = QStringLiteral("≤ 1.3 × reference, ≤ 120 ms");
+        Row row{QStringLiteral("start-up to the first title picture painted, record present"), QStringLiteral("ms")};
+        row.budget = QStringLiteral("≤ 1.2 × reference, ≤ 120 ms");
         for (int i = 0; i < startRuns && !failed; ++i) {
             double program = 0, reference = 0;
             for (int turn = 0; turn < 2; ++turn) {
@@ -190,7 +211,7 @@ int main(int argc, char** argv)
             }
         }
         row.ratios = ratiosOf(row.values, row.references);
-        row.met = bench::median(row.values) <= 120.0 && bench::median(row.ratios) <= 1.3;
+        row.met = bench::median(row.values) <= 120.0 && bench::median(row.ratios) <= 1.2;
         rows.push_back(row);
     }
 
@@ -286,9 +307,9 @@ int main(int argc, char** argv)
     // A wrong answer checked: the verdict and the feedback on the screen.
     {
         progress("checks");
-        Row check{QStringLiteral("check, click to verdict and feedback painted"), QStringLiteral("ms")};
+        Row check{QStringLiteral("check, click to verdict and feedback painted, record included"), QStringLiteral("ms")};
         check.referenceText = QStringLiteral("–");
-        check.budget = QStringLiteral("–");
+        check.budget = QStringLiteral("≤ 2 ms");
         for (int i = 0; i < runs && !failed; ++i) {
             const auto out = runProbe(probe, {QStringLiteral("check"), QStringLiteral("5")});
             if (!out) {
@@ -297,6 +318,7 @@ int main(int argc, char** argv)
             }
             check.values.push_back(bench::median(out->value(QStringLiteral("check_ms"))));
         }
+        check.met = bench::median(check.values) <= 2.0;
         rows.push_back(check);
     }
 

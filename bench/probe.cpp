@@ -7,6 +7,11 @@
 //   vornash-bench-probe check <cycles>     a wrong answer checked, to verdict and feedback painted
 //   vornash-bench-probe animate <page> <s> the page's animation timer and CPU time for <s> seconds
 //   vornash-bench-probe road               the whole road; peak resident memory
+//   vornash-bench-probe fill <checks>      a pupil's record of that many checks made afresh;
+//                                          the file's bytes a check
+//
+// The pupil's record is kept where the program keeps it ($XDG_DATA_HOME): the driver points
+// that at a folder of its own, holding a record of 10,000 checks.
 
 #include "measure.h"
 #include "probeapp.h"
@@ -28,9 +33,11 @@
 #include "problempage.h"
 #include "road.h"
 #include "sequences.h"
+#include "store.h"
 #include "titlefrm.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -55,6 +62,7 @@ void say(const char* key, double value)
 void startLikeTheProgram()
 {
     road::startApplication();
+    road::startRecord(true);
 }
 
 Page* onlyPage()
@@ -334,6 +342,56 @@ int wholeRoad(ProbeApplication& app)
     return 0;
 }
 
+// A record as a pupil leaves it after `count` checks: each problem shown, then checked once or
+// twice, written in batches as the journal writes them.
+int fill(int count)
+{
+    const QString path = record::defaultPath();
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(suffix));
+    record::Store store(path);
+    if (store.status() != record::Store::Status::Open) {
+        std::fprintf(stderr, "%s\n", qPrintable(store.why()));
+        return 1;
+    }
+    QList<record::Event> batch;
+    record::Event shown;
+    for (int i = 0; i < count; ++i) {
+        const bool second = i % 3 == 2; // a second check on the same problem
+        if (!second) {
+            shown = record::makeEvent(record::Kind::Shown);
+            shown.problem = shown.id;
+            shown.module = record::Module(i % 2);
+            shown.type = i % 6;
+            shown.r = 7 + i % 13;
+            shown.n = 30 + i % 300;
+            shown.question = QStringLiteral("A circle has a radius of %1 cm. What is the area of a "
+                                            "sector whose angle is %2°?").arg(shown.r).arg(shown.n);
+            shown.language = QStringLiteral("en");
+            batch.append(shown);
+        }
+        record::Event check = shown;
+        check.id = QUuid::createUuid();
+        check.kind = record::Kind::Check;
+        check.typed = QString::number(12.5 + i % 100, 'f', 1);
+        check.value = check.typed.toDouble();
+        check.right = i % 4 != 0;
+        check.firstTry = !second;
+        if (!check.right)
+            check.slips = QStringList{QStringLiteral("c2.nosq")};
+        check.seconds = 10.0 + i % 40;
+        batch.append(check);
+        if (batch.size() >= 200 || i == count - 1) {
+            if (!store.append(batch))
+                return 1;
+            batch.clear();
+        }
+    }
+    const qint64 bytes = QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size();
+    say("bytes_per_check", double(bytes) / count);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -354,8 +412,10 @@ int main(int argc, char** argv)
         result = animate(app, args.value(2), qMax(1.0, args.value(3).toDouble()));
     else if (mode == QLatin1String("road"))
         result = wholeRoad(app);
+    else if (mode == QLatin1String("fill"))
+        result = fill(qMax(1, args.value(2).toInt()));
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|fill N\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

@@ -208,11 +208,13 @@ QString ProblemPage::recordCheck(const QString& typed, const problems::Said& sai
     journal->post(check);
     const auto news = journal->takeNews(check.module, check.type);
     const QString name = record::typeName(check.module, check.type);
+    QStringList told{journal->takeMovedAside()};
     if (news == record::State::Mastered)
-        return tr("You have mastered %1!").arg(name);
+        told << tr("You have mastered %1!").arg(name);
     if (news == record::State::NeedsHelp)
-        return tr("Ask your teacher to help you with %1 problems.").arg(name);
-    return {};
+        told << tr("Ask your teacher to help you with %1 problems.").arg(name);
+    told.removeAll(QString());
+    return told.join(QLatin1Char(' '));
 }
 
 void ProblemPage::cmdgo_Click()

@@ -3,6 +3,7 @@
 #include "store.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QThread>
@@ -40,6 +41,7 @@ struct Journal::Impl {
     bool usable = true;
     QString problem;
     QString movedAside;
+    bool movedAsideTold = false;
     TypeHistory loadedHistory[2][6];
     TypeHistory live[2][6];
     QHash<QUuid, LiveProblem> problems;
@@ -48,6 +50,8 @@ struct Journal::Impl {
 
     static int key(Module m, int type) { return int(m) * 6 + type; }
 
+    // The thread is started by the first post, load, flush or forget, never at start-up.
+    void start();
     void apply(const Event& e);
     void rebuild();
     void open();    // on the thread
@@ -176,34 +180,42 @@ void Journal::Impl::close()
     store.reset();
 }
 
-Journal::Journal(const QString& path, QObject* parent)
-    : QObject(parent)
-    , d(new Impl)
+void Journal::Impl::start()
 {
-    d->q = this;
-    d->path = path;
-    d->writer = new QObject;
-    d->writer->moveToThread(&d->thread);
-    d->thread.setObjectName(QStringLiteral("record writer"));
-    d->thread.start(QThread::LowPriority);
-    Impl* impl = d;
-    QMetaObject::invokeMethod(d->writer, [impl] {
+    if (writer)
+        return;
+    writer = new QObject;
+    writer->moveToThread(&thread);
+    thread.setObjectName(QStringLiteral("record writer"));
+    thread.start(QThread::LowPriority);
+    Impl* impl = this;
+    QMetaObject::invokeMethod(writer, [impl] {
         impl->retry = new QTimer(impl->writer);
         impl->retry->setSingleShot(true);
         QObject::connect(impl->retry, &QTimer::timeout, impl->writer, [impl] { impl->write(); });
     });
 }
 
+Journal::Journal(const QString& path, QObject* parent)
+    : QObject(parent)
+    , d(new Impl)
+{
+    d->q = this;
+    d->path = path;
+}
+
 Journal::~Journal()
 {
     if (theJournal == this)
         theJournal = nullptr;
-    flush();
-    Impl* impl = d;
-    QMetaObject::invokeMethod(d->writer, [impl] { impl->close(); }, Qt::BlockingQueuedConnection);
-    d->thread.quit();
-    d->thread.wait();
-    delete d->writer;
+    if (d->writer) {
+        flush();
+        Impl* impl = d;
+        QMetaObject::invokeMethod(d->writer, [impl] { impl->close(); }, Qt::BlockingQueuedConnection);
+        d->thread.quit();
+        d->thread.wait();
+        delete d->writer;
+    }
     delete d;
 }
 
@@ -233,12 +245,14 @@ void Journal::post(const Event& event)
             d->news.insert(k, after);
         }
     }
+    d->start();
     Impl* impl = d;
     QMetaObject::invokeMethod(d->writer, [impl] { impl->write(); });
 }
 
 void Journal::load()
 {
+    d->start();
     Impl* impl = d;
     QMetaObject::invokeMethod(d->writer, [impl] { impl->open(); });
 }
@@ -262,12 +276,14 @@ std::optional<State> Journal::takeNews(Module m, int type)
 
 void Journal::flush()
 {
+    d->start();
     Impl* impl = d;
     QMetaObject::invokeMethod(d->writer, [impl] { impl->write(); }, Qt::BlockingQueuedConnection);
 }
 
 void Journal::forget()
 {
+    d->start();
     Impl* impl = d;
     QMetaObject::invokeMethod(d->writer, [impl] { impl->forget(); });
 }
@@ -298,6 +314,16 @@ QString Journal::movedAside() const
     return QCoreApplication::translate("record", "The record was damaged: it was moved aside as %1, "
                                                  "and a new record was started.")
         .arg(d->movedAside);
+}
+
+QString Journal::takeMovedAside()
+{
+    QMutexLocker lock(&d->mutex);
+    if (d->movedAside.isEmpty() || std::exchange(d->movedAsideTold, true))
+        return {};
+    return QCoreApplication::translate("record", "Your record was damaged: it was kept as %1, and "
+                                                 "a new one was started.")
+        .arg(QFileInfo(d->movedAside).fileName());
 }
 
 Journal* journal()

@@ -17,8 +17,9 @@ namespace record {
 class Journal : public QObject {
     Q_OBJECT
 public:
-    // Opens the record at `path` on the writer's thread. Nothing is read from it before the
-    // first post or the first call of load(): start-up never waits on it.
+    // Opens the record at `path` on the writer's thread. The thread is started, and the record
+    // read, only by the first post, load(), flush() or forget(): start-up never waits on it.
+    // Used from the thread that made it.
     explicit Journal(const QString& path, QObject* parent = nullptr);
     // Writes what is pending, then ends the thread.
     ~Journal() override;
@@ -57,6 +58,9 @@ public:
     // The damaged file moved aside when the record was opened, as a translated sentence naming
     // it; empty otherwise.
     QString movedAside() const;
+    // The same news for the feedback line, shorter, naming the file moved aside without its
+    // folder; given once, then empty.
+    QString takeMovedAside();
 
 Q_SIGNALS:
     void statesChanged(record::Module m);
