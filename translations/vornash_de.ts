@@ -478,6 +478,14 @@
         <source>Your answer should be correct to two decimal places. Approximate pi as 3.14159.</source>
         <translation>Gib deine Antwort auf zwei Nachkommastellen genau an. Rechne für π mit 3,14159.</translation>
     </message>
+    <message>
+        <source>You have mastered %1!</source>
+        <translation>Du beherrschst jetzt: %1!</translation>
+    </message>
+    <message>
+        <source>Ask your teacher to help you with %1 problems.</source>
+        <translation>Bitte deine Lehrerin oder deinen Lehrer um Hilfe bei den Aufgaben „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -868,6 +876,144 @@
     <message>
         <source>If an open-ended cone is constructed from a disc of radius%1 with a sector of angle%2° removed. What is the area of the open-ended cone?</source>
         <translation>Aus einer Kreisscheibe mit dem Radius%1 wird ein Kreisausschnitt mit dem Winkel%2° herausgeschnitten und daraus ein offener Kegel gebaut. Wie groß ist der Flächeninhalt des offenen Kegels?</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message numerus="yes">
+        <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
+        <translation>
+            <numerusform>%n Antwort konnte noch nicht aufgezeichnet werden; sie wird aufbewahrt und später erneut geschrieben.</numerusform>
+            <numerusform>%n Antworten konnten noch nicht aufgezeichnet werden; sie werden aufbewahrt und später erneut geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
+        <translation>Die Aufzeichnung war beschädigt: Sie wurde als %1 beiseitegelegt, und eine neue Aufzeichnung wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Your record was damaged: it was kept as %1, and a new one was started.</source>
+        <translation>Deine Aufzeichnung war beschädigt: Sie wurde als %1 aufbewahrt, und eine neue wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation>Umfang</translation>
+    </message>
+    <message>
+        <source>Area of a circle</source>
+        <translation>Kreisfläche</translation>
+    </message>
+    <message>
+        <source>Sector as a fraction</source>
+        <translation>Kreisausschnitt als Bruchteil</translation>
+    </message>
+    <message>
+        <source>Sector by its angle</source>
+        <translation>Kreisausschnitt aus dem Winkel</translation>
+    </message>
+    <message>
+        <source>Inscribed hexagon</source>
+        <translation>Einbeschriebenes Sechseck</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Kreisabschnitt</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s radius</source>
+        <translation>Radius des Zylinders</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s area</source>
+        <translation>Fläche des Zylinders</translation>
+    </message>
+    <message>
+        <source>Torus&apos;s area</source>
+        <translation>Fläche des Torus</translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s edge</source>
+        <translation>Rand des Möbiusbands</translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s area</source>
+        <translation>Fläche des Möbiusbands</translation>
+    </message>
+    <message>
+        <source>Cone&apos;s area</source>
+        <translation>Fläche des Kegels</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Nicht begonnen</translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <translation>Am Üben</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Beherrscht</translation>
+    </message>
+    <message>
+        <source>Needs help</source>
+        <translation>Braucht Hilfe</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
+        <translation>In %1 wird nichts aufgezeichnet: Der SQLite-Treiber von Qt (libqt6sql6-sqlite) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the folder %1 cannot be made.</source>
+        <translation>Es wird nichts aufgezeichnet: Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be written.</source>
+        <translation>Es wird nichts aufgezeichnet: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Nothing has been recorded yet in %1.</source>
+        <translation>In %1 wurde noch nichts aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is not a database file.</source>
+        <translation>Es wird nichts aufgezeichnet: %1 ist keine Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
+        <translation>Es wird nichts aufgezeichnet: %1 ist beschädigt und kann nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing can be read from %1: the file is damaged.</source>
+        <translation>Aus %1 kann nichts gelesen werden: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be opened.</source>
+        <translation>Es wird nichts aufgezeichnet: %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
+        <translation>%1 wurde von einer neueren Version des Programms geschrieben: Die Datei wird angezeigt, aber nichts wird hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the disk that holds %1 is full.</source>
+        <translation>Es wird nichts aufgezeichnet: Das Laufwerk mit %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the program was started with --no-record.</source>
+        <translation>Es wird nichts aufgezeichnet: Das Programm wurde mit --no-record gestartet.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
+        <translation>Es wird nichts aufgezeichnet: Die Aufzeichnung ist auf diesem Computer ausgeschaltet (%1).</translation>
     </message>
 </context>
 </TS>

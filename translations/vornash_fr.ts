@@ -478,6 +478,14 @@
         <source>Your answer should be correct to two decimal places. Approximate pi as 3.14159.</source>
         <translation>Donne ta réponse arrondie au centième. Prends 3,14159 comme valeur approchée de π.</translation>
     </message>
+    <message>
+        <source>You have mastered %1!</source>
+        <translation>Tu maîtrises maintenant : %1 !</translation>
+    </message>
+    <message>
+        <source>Ask your teacher to help you with %1 problems.</source>
+        <translation>Demande de l’aide à ton professeur pour les problèmes « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -868,6 +876,144 @@
     <message>
         <source>If an open-ended cone is constructed from a disc of radius%1 with a sector of angle%2° removed. What is the area of the open-ended cone?</source>
         <translation>On construit un cône ouvert à partir d’un disque de rayon%1 dont on a retiré un secteur d’angle%2°. Quelle est l’aire du cône ouvert&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message numerus="yes">
+        <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
+        <translation>
+            <numerusform>%n réponse n’a pas encore pu être enregistrée ; elle est gardée et sera réessayée.</numerusform>
+            <numerusform>%n réponses n’ont pas encore pu être enregistrées ; elles sont gardées et seront réessayées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
+        <translation>Le suivi était endommagé : il a été mis de côté sous le nom %1, et un nouveau suivi a été commencé.</translation>
+    </message>
+    <message>
+        <source>Your record was damaged: it was kept as %1, and a new one was started.</source>
+        <translation>Ton suivi était endommagé : il a été conservé sous le nom %1, et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation>Circonférence</translation>
+    </message>
+    <message>
+        <source>Area of a circle</source>
+        <translation>Aire d’un disque</translation>
+    </message>
+    <message>
+        <source>Sector as a fraction</source>
+        <translation>Secteur en fraction</translation>
+    </message>
+    <message>
+        <source>Sector by its angle</source>
+        <translation>Secteur par son angle</translation>
+    </message>
+    <message>
+        <source>Inscribed hexagon</source>
+        <translation>Hexagone inscrit</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment circulaire</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s radius</source>
+        <translation>Rayon du cylindre</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s area</source>
+        <translation>Aire du cylindre</translation>
+    </message>
+    <message>
+        <source>Torus&apos;s area</source>
+        <translation>Aire du tore</translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s edge</source>
+        <translation>Bord du ruban de Möbius</translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s area</source>
+        <translation>Aire du ruban de Möbius</translation>
+    </message>
+    <message>
+        <source>Cone&apos;s area</source>
+        <translation>Aire du cône</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Pas commencé</translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Maîtrisé</translation>
+    </message>
+    <message>
+        <source>Needs help</source>
+        <translation>Besoin d’aide</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
+        <translation>Rien n’est enregistré dans %1 : le pilote SQLite de Qt (libqt6sql6-sqlite) n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the folder %1 cannot be made.</source>
+        <translation>Rien n’est enregistré : le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be written.</source>
+        <translation>Rien n’est enregistré : %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Nothing has been recorded yet in %1.</source>
+        <translation>Rien n’a encore été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is not a database file.</source>
+        <translation>Rien n’est enregistré : %1 n’est pas un fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
+        <translation>Rien n’est enregistré : %1 est endommagé et ne peut pas être mis de côté.</translation>
+    </message>
+    <message>
+        <source>Nothing can be read from %1: the file is damaged.</source>
+        <translation>Rien ne peut être lu dans %1 : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be opened.</source>
+        <translation>Rien n’est enregistré : %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
+        <translation>%1 a été écrit par une version plus récente du programme : il est affiché, mais rien n’y est ajouté.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the disk that holds %1 is full.</source>
+        <translation>Rien n’est enregistré : le disque qui contient %1 est plein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the program was started with --no-record.</source>
+        <translation>Rien n’est enregistré : le programme a été lancé avec --no-record.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
+        <translation>Rien n’est enregistré : l’enregistrement est désactivé sur cet ordinateur (%1).</translation>
     </message>
 </context>
 </TS>
