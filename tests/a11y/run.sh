@@ -60,6 +60,8 @@ export QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0
 export LC_ALL=C.UTF-8
 unset QT_SCALE_FACTOR
+# The pupil's record the road writes goes to a folder of ours, not to the account running the test.
+export XDG_DATA_HOME="$work/data"
 
 setsid "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
