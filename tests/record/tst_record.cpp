@@ -5,7 +5,6 @@
 #include "journal.h"
 #include "store.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,30 +118,6 @@ private Q_SLOTS:
         QFETCH(double, draw);
         QFETCH(int, type);
         QCOMPARE(practiceType(statesFrom(states.constData()), recent, draw), type);
-    }
-
-    // Long runs over every kind of mixture: the rules hold for every draw.
-    void practiceRuns()
-    {
-        QRandomGenerator random(20);
-        for (int run = 0; run < 200; ++run) {
-            char letters[7] = {};
-            for (char& c : letters)
-                c = "NPMHR"[random.bounded(5)];
-            letters[6] = 0;
-            const auto states = statesFrom(letters);
-            const bool anyMastered = QByteArrayView(letters).contains('M') || QByteArrayView(letters).contains('R');
-            QList<int> recent;
-            int sinceMastered = 0;
-            for (int i = 0; i < 40; ++i) {
-                const int t = practiceType(states, recent, random.generateDouble());
-                QVERIFY(t >= 0 && t < 6);
-                QVERIFY(recent.isEmpty() || t != recent.constLast());
-                sinceMastered = (letters[t] == 'M' || letters[t] == 'R') ? 0 : sinceMastered + 1;
-                QVERIFY2(!anyMastered || sinceMastered < 4, letters);
-                recent.append(t);
-            }
-        }
     }
 };
 
