@@ -25,8 +25,8 @@ const char* const kMigrations[] = {
     // A check repeats its problem's question only where the problem's Shown row lacks it.
     "CREATE TABLE events ("
     " seq INTEGER PRIMARY KEY,"
-    " id TEXT NOT NULL UNIQUE,"
-    " problem TEXT NOT NULL,"
+    " id BLOB NOT NULL UNIQUE,"   // the event's UUID, its 16 bytes
+    " problem BLOB NOT NULL,"     // the UUID of the problem's Shown event
     " time INTEGER NOT NULL," // milliseconds since 1970, UTC
     " kind TEXT NOT NULL,"    // shown, check, answer
     " module TEXT NOT NULL,"  // circles, folding
@@ -63,8 +63,8 @@ const QString kEventColumns = QStringLiteral(
 Event eventOf(const QSqlQuery& q)
 {
     Event e;
-    e.id = QUuid(q.value(0).toString());
-    e.problem = QUuid(q.value(1).toString());
+    e.id = QUuid::fromRfc4122(q.value(0).toByteArray());
+    e.problem = QUuid::fromRfc4122(q.value(1).toByteArray());
     e.time = QDateTime::fromMSecsSinceEpoch(q.value(2).toLongLong(), Qt::UTC);
     const QString kind = q.value(3).toString();
     for (int k = 0; k < 3; ++k)
@@ -293,6 +293,10 @@ void Store::Impl::open(Access access)
     // disk once its transaction has returned, even when the program is killed right after.
     query(QStringLiteral("PRAGMA journal_mode = WAL"));
     query(QStringLiteral("PRAGMA synchronous = FULL"));
+    // The journal handed to the file every 100 pages and kept small after that, so that the
+    // record stays near its own size on the disk while the program runs.
+    query(QStringLiteral("PRAGMA wal_autocheckpoint = 100"));
+    query(QStringLiteral("PRAGMA journal_size_limit = 524288"));
     if (version < kVersion && !migrate(version)) {
         if (db().lastError().nativeErrorCode() == kFull
             || query(QStringLiteral("SELECT 1")).lastError().nativeErrorCode() == kFull)
@@ -343,7 +347,7 @@ bool Store::append(const QList<Event>& events)
         " typed, value, right, first_try, slips, step, seconds, language)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const Event& e : events) {
-        const QString problem = e.problem.toString(QUuid::WithoutBraces);
+        const QByteArray problem = e.problem.toRfc4122();
         QVariant question = e.question;
         if (e.kind != Kind::Shown) {
             shownQuestion.addBindValue(problem);
@@ -354,7 +358,7 @@ bool Store::append(const QList<Event>& events)
         }
         const bool check = e.kind == Kind::Check;
         const QVariantList values{
-            e.id.toString(QUuid::WithoutBraces), problem, e.time.toMSecsSinceEpoch(),
+            e.id.toRfc4122(), problem, e.time.toMSecsSinceEpoch(),
             QString::fromLatin1(kKinds[int(e.kind)]), moduleName(e.module), e.type, e.r, e.n, e.a,
             e.b, question,
             check ? QVariant(e.typed) : QVariant(QMetaType(QMetaType::QString)),
@@ -503,7 +507,7 @@ bool Store::markSent(const QList<QUuid>& ids)
     QSqlQuery q(db);
     q.prepare(QStringLiteral("UPDATE events SET sent = 1 WHERE id = ?"));
     for (const QUuid& id : ids) {
-        q.addBindValue(id.toString(QUuid::WithoutBraces));
+        q.addBindValue(id.toRfc4122());
         if (!q.exec()) {
             d->query(QStringLiteral("ROLLBACK"));
             return false;
