@@ -42,11 +42,12 @@ problems::Separator typedSeparator()
 // Whether the typed text begins with a number, as the answer reader reads it (else it reads 0).
 bool hasNumber(const QString& typed)
 {
+    static const QRegularExpression space(QStringLiteral("\\s"));
+    static const QRegularExpression withComma(QStringLiteral("^[+-]?[.,]?\\d"));
+    static const QRegularExpression withPoint(QStringLiteral("^[+-]?\\.?\\d"));
     QString text = typed;
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
-    const QString digits = language::decimalComma() ? QStringLiteral("^[+-]?[.,]?\\d")
-                                                    : QStringLiteral("^[+-]?\\.?\\d");
-    return text.contains(QRegularExpression(digits));
+    text.remove(space);
+    return text.contains(language::decimalComma() ? withComma : withPoint);
 }
 
 void paintYellow(QWidget& w)
