@@ -22,6 +22,7 @@
 #include "framename.h"
 #include "intro0.h"
 #include "jotter.h"
+#include "journal.h"
 #include "labelbutton.h"
 #include "module1.h"
 #include "navigation.h"
@@ -232,11 +233,15 @@ int checkClick(ProbeApplication& app, int cycles)
     for (const char* pageName : {"circles", "folding"}) {
         closeEverything();
         auto* page = qobject_cast<ProblemPage*>(navigation::show(QLatin1String(pageName)));
-        if (!page || !app.waitForPaint(page))
+        if (!page || !app.waitForPaint(page) || !record::journal())
             return 1;
+        qint64 committed = 0;
+        QObject::connect(record::journal(), &record::Journal::committed, page,
+                         [&committed] { committed = bench::nowNs(); });
         for (int cycle = 0; cycle < cycles; ++cycle) {
             bench::click(page->cmdgo);
             ProbeApplication::spin(200);
+            committed = 0;
             page->Text1->setText(QStringLiteral("1000"));
             PaintSeen feedback(page->lblfeedback);
             const qint64 t0 = bench::nowNs();
@@ -248,6 +253,12 @@ int checkClick(ProbeApplication& app, int cycles)
             if (!feedback.seen)
                 return 1;
             say("check_ms", double(bench::nowNs() - t0) / 1e6);
+            // The check on the disk: the writer's commit of it, seen from here.
+            while (!committed && limit.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            if (committed)
+                say("committed_ms", double(committed - t0) / 1e6);
+            committed = 0;
         }
     }
     return 0;
