@@ -1,113 +1,219 @@
+#include "displays.h"
+#include "language.h"
 #include "navigation.h"
 #include "road.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QList>
 #include <cstdio>
-
-#ifdef VORNASH_HAVE_XCB
-#include <xcb/xcb.h>
-#endif
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
-enum class Start { Run, Answered, Refused };
+// The texts of the command line, in the pupil's language.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
-// The command line is read before any window system is touched, so that --help and --version
-// answer on a machine without a display.
-Start readCommandLine(int argc, char** argv)
+// The texts of the toolkit's command-line parser that the program's options can bring out.
+// They are translated with the program's own texts, so that a whole answer reads in one language.
+[[maybe_unused]] const char* const kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+// Every option the program takes, in the order --help lists them. Made once the pupil's
+// language is in use, so that their descriptions are translated.
+struct Options {
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  CommandLine::tr("Show these options and exit.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     CommandLine::tr("Show the program's version and exit.")};
+
+    QList<QCommandLineOption> all() const { return {help, version}; }
+};
+
+void complain(const QString& text)
+{
+    std::fputs(qPrintable(text), stderr);
+}
+
+// The command that gives the program a virtual display.
+const char* const kVirtualDisplay = "xvfb-run -a vornash";
+
+// What the program says when no display server answers on the displays it tried.
+QString unreachableMessage(const QList<displays::Display>& tried)
+{
+    QStringList names, variables;
+    for (const displays::Display& d : tried) {
+        if (d.name.isEmpty())
+            continue;
+        names << QLatin1Char('"') + d.name + QLatin1Char('"');
+        const QString variable = d.platform == QLatin1String("xcb") ? QStringLiteral("DISPLAY")
+                                                                      : QStringLiteral("WAYLAND_DISPLAY");
+        if (!variables.contains(variable))
+            variables << variable;
+    }
+    return QStringLiteral("vornash: ")
+           + CommandLine::tr("cannot open the display %1: no display server answers there, "
+                             "or this user may not use it.")
+                 .arg(names.join(QStringLiteral(", ")))
+           + QLatin1Char('\n')
+           + CommandLine::tr("Check the %1 variable, or run it under a virtual display: %2")
+                 .arg(variables.join(QStringLiteral(", ")), QLatin1String(kVirtualDisplay))
+           + QLatin1Char('\n');
+}
+
+// The exit status of each way the program can start.
+enum class Start { Run = -1, Answered = 0, Refused = 1, NoDisplay = 2 };
+
+// The command line is read, and the display chosen, before any window system is touched, so
+// that --help and --version answer on a machine without a display, in the language the
+// environment asks for. Every text the program may say before its window opens is made here,
+// while that language is in use: `unreachable` for a display that does not answer.
+Start prepare(int argc, char** argv, QString& unreachable)
 {
     // The parser names the program from the application's arguments; nothing is shown yet.
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vornash"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNASH_VERSION));
+    // The translation lies beside the program, as its pictures do.
+    language::use(language::chooseFromEnvironment());
 
     QCommandLineParser parser;
+    // The program's name is a brand, the same in every language.
     parser.setApplicationDescription(
-        QStringLiteral("Vornash 3 Demo: geometry lessons and problems on circles and paper folding."));
+        QStringLiteral("Vornash 3 Demo: ")
+        + CommandLine::tr("geometry lessons and problems on circles and paper folding."));
     // "-bogus" is refused as "bogus", not as the letters b, o, g, u, s.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // The program takes none of the toolkit's own options, so the help offers none.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show these options and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the program's version and exit."));
-    parser.addOptions({help, version});
+    const Options options;
+    parser.addOptions(options.all());
 
     QString refusal;
     if (!parser.parse(QCoreApplication::arguments()))
         refusal = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        refusal = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        refusal = CommandLine::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     if (!refusal.isEmpty()) {
-        std::fprintf(stderr, "vornash: %s\nTry 'vornash --help' for the options it takes.\n",
-                     qPrintable(refusal));
+        complain(QStringLiteral("vornash: %1\n").arg(refusal)
+                 + CommandLine::tr("Try 'vornash --help' for the options it takes.") + QLatin1Char('\n'));
         return Start::Refused;
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return Start::Answered;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         std::printf("vornash %s\n", VORNASH_VERSION);
         return Start::Answered;
     }
+    const QList<displays::Display> tried
+        = displays::toTry([](const char* name) { return qEnvironmentVariable(name); });
+    if (tried.isEmpty()) {
+        complain(QStringLiteral("vornash: ") + CommandLine::tr("there is no display to show the program on.")
+                 + QLatin1Char('\n') + CommandLine::tr("Run it on a desktop, or under a virtual display: %1")
+                       .arg(QLatin1String(kVirtualDisplay))
+                 + QLatin1Char('\n'));
+        return Start::NoDisplay;
+    }
+    unreachable = unreachableMessage(tried);
     return Start::Run;
 }
 
-// Whether the program will draw on an X display: the platform asked for, or the default on a
-// desktop that is not a Wayland session.
-bool drawsOnX()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty())
-        return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    return platform.startsWith("xcb");
-}
+// The toolkit ends the program, with advice to reinstall it, when it cannot open its display.
+// While the application is made, its messages are held back; when it ends on a display that
+// does not answer, the program says so in its own words and which display it tried. Any other
+// ending, and every message of an application made, goes on as the toolkit gave it.
+class DisplayWatch {
+public:
+    explicit DisplayWatch(const QString& unreachable)
+        : m_unreachable(unreachable)
+    {
+        s_watch = this;
+        m_previous = qInstallMessageHandler(&DisplayWatch::hold);
+    }
+    ~DisplayWatch()
+    {
+        qInstallMessageHandler(m_previous);
+        s_watch = nullptr;
+        for (const Held& held : std::as_const(m_held))
+            pass(held);
+    }
+    DisplayWatch(const DisplayWatch&) = delete;
+    DisplayWatch& operator=(const DisplayWatch&) = delete;
 
-// The toolkit aborts, with advice to reinstall, when it cannot open its display. Opening the
-// display once first lets the program say plainly which display it could not reach.
-bool displayUnreachable()
-{
-#ifdef VORNASH_HAVE_XCB
-    if (!drawsOnX())
-        return false;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    return failed;
-#else
-    return false;
-#endif
-}
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+
+    void pass(const Held& held) const
+    {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+        if (m_previous)
+            m_previous(held.type, context, held.text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, context, held.text)));
+    }
+
+    // What the platform plugins say when nothing answers on their display.
+    static bool unanswered(const QString& text)
+    {
+        return text.contains(QLatin1String("could not connect to display"))
+               || text.contains(QLatin1String("Failed to create wl_display"));
+    }
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        DisplayWatch* self = s_watch;
+        if (type != QtFatalMsg) {
+            self->m_held.append({type, QByteArray(context.category), text});
+            return;
+        }
+        bool unreachable = unanswered(text);
+        for (const Held& held : std::as_const(self->m_held))
+            unreachable = unreachable || unanswered(held.text);
+        if (unreachable) {
+            complain(self->m_unreachable);
+            std::fflush(stderr);
+            std::_Exit(2);
+        }
+        for (const Held& held : std::as_const(self->m_held))
+            self->pass(held);
+        self->m_held.clear();
+        self->pass({type, QByteArray(context.category), text});
+    }
+
+    static inline DisplayWatch* s_watch = nullptr;
+    QString m_unreachable;
+    QList<Held> m_held;
+    QtMessageHandler m_previous = nullptr;
+};
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    switch (readCommandLine(argc, argv)) {
-    case Start::Answered: return 0;
-    case Start::Refused: return 1;
-    case Start::Run: break;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("vornash: there is no display to show the program on.\n"
-                   "Run it on a desktop, or under a virtual one: xvfb-run -a vornash\n",
-                   stderr);
-        return 2;
-    }
-    if (displayUnreachable()) {
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr,
-                     "vornash: cannot open the display \"%s\": no display server answers there, "
-                     "or this user may not use it.\n"
-                     "Check the DISPLAY variable, or run it under a virtual display: "
-                     "xvfb-run -a vornash\n",
-                     display.constData());
-        return 2;
-    }
+    QString unreachable;
+    const Start start = prepare(argc, argv, unreachable);
+    if (start != Start::Run)
+        return int(start);
+    std::optional<DisplayWatch> watch;
+    watch.emplace(unreachable);
     QApplication app(argc, argv);
+    watch.reset();
     road::startApplication();
     navigation::show(QStringLiteral("Titlefrm"));
     return QApplication::exec();

@@ -56,7 +56,8 @@ intro0::intro0(QWidget* parent)
     setWindowTitle(tr("Vornash Learning"));
     setMouseTracking(true);
 
-    Label1 = new QLabel(tr("Vornash 3 Demo"), this);
+    // The brand, the same in every language.
+    Label1 = new QLabel(QStringLiteral("Vornash 3 Demo"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(fonts::design(QStringLiteral("Tahoma"), 30, true));
     Label1->setAlignment(Qt::AlignCenter);

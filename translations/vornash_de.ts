@@ -41,6 +41,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show these options and exit.</source>
+        <translation>Zeigt diese Optionen und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Zeigt die Version des Programms und beendet es.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: no display server answers there, or this user may not use it.</source>
+        <translation>die Anzeige %1 kann nicht geöffnet werden: Dort antwortet kein Anzeigeserver, oder dieser Benutzer darf ihn nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>Check the %1 variable, or run it under a virtual display: %2</source>
+        <translation>Prüfen Sie die Variable %1, oder starten Sie das Programm auf einer virtuellen Anzeige: %2</translation>
+    </message>
+    <message>
+        <source>geometry lessons and problems on circles and paper folding.</source>
+        <translation>Geometrie-Lektionen und -Aufgaben zu Kreisen und zum Papierfalten.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Try &apos;vornash --help&apos; for the options it takes.</source>
+        <translation>„vornash --help“ zeigt die Optionen, die das Programm versteht.</translation>
+    </message>
+    <message>
+        <source>there is no display to show the program on.</source>
+        <translation>es gibt keine Anzeige, auf der das Programm erscheinen kann.</translation>
+    </message>
+    <message>
+        <source>Run it on a desktop, or under a virtual display: %1</source>
+        <translation>Starten Sie es auf einem Desktop oder auf einer virtuellen Anzeige: %1</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -480,18 +519,45 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <source>Title animation</source>
         <translation>Titelanimation</translation>
-    </message>
-    <message>
-        <source>Vornash 3</source>
-        <translation>Vornash 3</translation>
-    </message>
-    <message>
-        <source>Demo</source>
-        <translation>Demo</translation>
     </message>
     <message>
         <source>Geometry for secondary schools</source>
@@ -623,10 +689,6 @@
     <message>
         <source>Vornash Learning</source>
         <translation>Vornash Learning</translation>
-    </message>
-    <message>
-        <source>Vornash 3 Demo</source>
-        <translation>Vornash 3 Demo</translation>
     </message>
     <message>
         <source>version 4.0.003</source>

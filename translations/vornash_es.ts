@@ -41,6 +41,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show these options and exit.</source>
+        <translation>Muestra estas opciones y termina.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Muestra la versión del programa y termina.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: no display server answers there, or this user may not use it.</source>
+        <translation>no se puede abrir la pantalla %1: ningún servidor gráfico responde allí, o este usuario no puede usarlo.</translation>
+    </message>
+    <message>
+        <source>Check the %1 variable, or run it under a virtual display: %2</source>
+        <translation>Compruebe la variable %1, o ejecute el programa en una pantalla virtual: %2</translation>
+    </message>
+    <message>
+        <source>geometry lessons and problems on circles and paper folding.</source>
+        <translation>lecciones y problemas de geometría sobre círculos y plegado de papel.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;vornash --help&apos; for the options it takes.</source>
+        <translation>«vornash --help» muestra las opciones que admite.</translation>
+    </message>
+    <message>
+        <source>there is no display to show the program on.</source>
+        <translation>no hay ninguna pantalla donde mostrar el programa.</translation>
+    </message>
+    <message>
+        <source>Run it on a desktop, or under a virtual display: %1</source>
+        <translation>Ejecútelo en un escritorio, o en una pantalla virtual: %1</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -480,18 +519,45 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <source>Title animation</source>
         <translation>Animación de portada</translation>
-    </message>
-    <message>
-        <source>Vornash 3</source>
-        <translation>Vornash 3</translation>
-    </message>
-    <message>
-        <source>Demo</source>
-        <translation>Demo</translation>
     </message>
     <message>
         <source>Geometry for secondary schools</source>
@@ -623,10 +689,6 @@
     <message>
         <source>Vornash Learning</source>
         <translation>Vornash Learning</translation>
-    </message>
-    <message>
-        <source>Vornash 3 Demo</source>
-        <translation>Vornash 3 Demo</translation>
     </message>
     <message>
         <source>version 4.0.003</source>

@@ -41,6 +41,45 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show these options and exit.</source>
+        <translation>Affiche ces options et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Affiche la version du programme et quitte.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: no display server answers there, or this user may not use it.</source>
+        <translation>impossible d&apos;ouvrir l&apos;écran %1 : aucun serveur d&apos;affichage n&apos;y répond, ou cet utilisateur n&apos;a pas le droit de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>Check the %1 variable, or run it under a virtual display: %2</source>
+        <translation>Vérifiez la variable %1, ou lancez le programme sur un écran virtuel : %2</translation>
+    </message>
+    <message>
+        <source>geometry lessons and problems on circles and paper folding.</source>
+        <translation>leçons et exercices de géométrie sur les cercles et le pliage de papier.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Try &apos;vornash --help&apos; for the options it takes.</source>
+        <translation>« vornash --help » donne les options qu&apos;il accepte.</translation>
+    </message>
+    <message>
+        <source>there is no display to show the program on.</source>
+        <translation>il n&apos;y a aucun écran où afficher le programme.</translation>
+    </message>
+    <message>
+        <source>Run it on a desktop, or under a virtual display: %1</source>
+        <translation>Lancez-le sur un bureau, ou sur un écran virtuel : %1</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -480,18 +519,45 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <source>Title animation</source>
         <translation>Animation d’accueil</translation>
-    </message>
-    <message>
-        <source>Vornash 3</source>
-        <translation>Vornash 3</translation>
-    </message>
-    <message>
-        <source>Demo</source>
-        <translation>Démo</translation>
     </message>
     <message>
         <source>Geometry for secondary schools</source>
@@ -623,10 +689,6 @@
     <message>
         <source>Vornash Learning</source>
         <translation>Vornash Learning</translation>
-    </message>
-    <message>
-        <source>Vornash 3 Demo</source>
-        <translation>Vornash 3 Démo</translation>
     </message>
     <message>
         <source>version 4.0.003</source>
