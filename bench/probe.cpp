@@ -28,6 +28,7 @@
 #include "problempage.h"
 #include "road.h"
 #include "sequences.h"
+#include "startup.h"
 #include "titlefrm.h"
 
 #include <QElapsedTimer>
@@ -39,6 +40,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 using bench::ProbeApplication;
@@ -338,7 +340,14 @@ int wholeRoad(ProbeApplication& app)
 
 int main(int argc, char** argv)
 {
+    // The program's own steps before its application is made: its command line (it is given
+    // none) read in the pupil's language, the display chosen, the toolkit's messages watched.
+    const startup::Prepared prepared = startup::prepare(1, argv);
+    if (prepared.exitStatus)
+        return *prepared.exitStatus;
+    std::optional<startup::DisplayWatch> watch(std::in_place, prepared.unreachable);
     ProbeApplication app(argc, argv);
+    watch.reset();
     const QStringList args = QCoreApplication::arguments();
     const QString mode = args.value(1);
     int result = 2;
