@@ -97,7 +97,6 @@ private Q_SLOTS:
         QTest::newRow("X only") << "DISPLAY=:0" << "xcb :0";
         QTest::newRow("Wayland only") << "WAYLAND_DISPLAY=wayland-1" << "wayland wayland-1";
         QTest::newRow("Wayland session") << "XDG_SESSION_TYPE=wayland" << "wayland wayland-0";
-        QTest::newRow("both") << "DISPLAY=:1 WAYLAND_DISPLAY=wayland-0" << "wayland wayland-0, xcb :1";
         QTest::newRow("none") << "" << "";
         QTest::newRow("X asked, none") << "QT_QPA_PLATFORM=xcb:dpi=96 WAYLAND_DISPLAY=w" << "";
         QTest::newRow("offscreen") << "QT_QPA_PLATFORM=offscreen" << "offscreen ";
