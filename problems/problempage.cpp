@@ -37,6 +37,21 @@ problems::Separator typedSeparator()
                                     : problems::Separator::Point;
 }
 
+// The worked solution in two lines: the formula with its reason, then the numbers put in and
+// the result. They part at the first colon that ends a clause; a colon with a blank before it
+// divides ("12 : (2 · π)"), unless the blank is the no-break one French sets before a colon.
+QString inTwoLines(QString solution)
+{
+    const QLatin1String end(": ");
+    for (qsizetype at = solution.indexOf(end); at > 0; at = solution.indexOf(end, at + 1)) {
+        if (solution.at(at - 1) != QLatin1Char(' ')) {
+            solution[at + 1] = QLatin1Char('\n');
+            break;
+        }
+    }
+    return solution;
+}
+
 void paintYellow(QWidget& w)
 {
     QPalette pal = w.palette();
@@ -93,10 +108,12 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Label2->setWordWrap(true);
     pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
 
-    // Above the instruction, where no control stands; four lines of the longest sentence fit.
+    // Just above the question and the answer box, below the instruction's lines (its box is
+    // taller than they are in every language) and below where the Jotter opens on screens from
+    // 1024x768 up; seven lines fit.
     lblfeedback = makeLabel("lblfeedback", QString(), 13);
     lblfeedback->setWordWrap(true);
-    pageprops::setGeometry(*lblfeedback, 360, 45, 6300, 1245);
+    pageprops::setGeometry(*lblfeedback, 360, 2700, 6420, 1920);
     lblfeedback->hide();
 
     connect(cmdcheckit, &QPushButton::clicked, this, &ProblemPage::cmdcheckit_Click);
@@ -175,7 +192,7 @@ void ProblemPage::cmdsoln_Click()
     Label4->setText(shownNumber(Module1::answer));
     textfit::fit(*Label4);
     Label4->show();
-    showFeedback(problems::workedSolution(m_problem, language::decimalPoint()));
+    showFeedback(inTwoLines(problems::workedSolution(m_problem, language::decimalPoint())));
 }
 
 void ProblemPage::showFeedback(const QString& text)
@@ -192,7 +209,7 @@ void ProblemPage::showFeedback(const QString& text)
 
 void ProblemPage::cmdjotter_Click()
 {
-    jotter::show();
+    jotter::show(this);
 }
 
 void ProblemPage::cmdexit_Click()
