@@ -69,12 +69,15 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
 
     // Created in tab order, so that the focus chain follows it; with the buttons out of the
     // tab order the answer box is the first place the keyboard goes.
-    // Out of the Tab order, each button has a key of its own: Alt and a letter of its face.
-    cmdcheckit = makeButton("cmdcheckit", tr("Check my answer"), Qt::ALT | Qt::Key_C);
-    cmdgo = makeButton("cmdgo", tr("Next problem"), Qt::ALT | Qt::Key_N);
-    cmdexit = makeButton("cmdexit", tr("Exit"), Qt::ALT | Qt::Key_X);
-    cmdsoln = makeButton("cmdsoln", tr("Show the answer"), Qt::ALT | Qt::Key_A);
-    cmdjotter = makeButton("cmdjotter", tr("Open the Jotter"), Qt::ALT | Qt::Key_J);
+    // Out of the Tab order, each button has a key of its own: Alt and the letter underlined on
+    // its face, and the English one too where it is free.
+    using namespace facewords;
+    cmdcheckit = makeButton("cmdcheckit", tr("Check my answer"), Check);
+    cmdgo = makeButton("cmdgo", tr("Next problem"), Next);
+    cmdexit = makeButton("cmdexit", tr("Exit"), Exit);
+    cmdsoln = makeButton("cmdsoln", tr("Show the answer"), Answer);
+    cmdjotter = makeButton("cmdjotter", tr("Open the Jotter"), Jotter);
+    PictureButton::keepEnglishKeys({cmdcheckit, cmdgo, cmdexit, cmdsoln, cmdjotter});
 
     Label1 = makeLabel("Label1", QString(), questionPointSize);
     Label1->setWordWrap(true);
@@ -129,11 +132,12 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Form_Load();
 }
 
-PictureButton* ProblemPage::makeButton(const char* name, const QString& what, QKeyCombination key)
+PictureButton* ProblemPage::makeButton(const char* name, const QString& what,
+                                       facewords::Face face)
 {
     auto* button = new PictureButton(this);
     button->setObjectName(QLatin1String(name));
-    button->describe(what, key);
+    button->describe(what, face);
     return button;
 }
 

@@ -4,10 +4,12 @@
 // own, and whatever has the focus looks different from when it has not.
 
 #include "draws.h"
+#include "facewords.h"
 #include "fonts.h"
 #include "intro0.h"
 #include "jotter.h"
 #include "labelbutton.h"
+#include "language.h"
 #include "lessonpage.h"
 #include "mediabar.h"
 #include "module1.h"
@@ -132,7 +134,11 @@ private Q_SLOTS:
     }
 
     void init() { Module1::reset(); }
-    void cleanup() { closeEverything(); }
+    void cleanup()
+    {
+        closeEverything();
+        language::use(QStringLiteral("en"));
+    }
 
     void problemTabOrder_data()
     {
@@ -355,40 +361,56 @@ private Q_SLOTS:
 
     void buttonKeys_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("does");
-        struct Key {
-            const char* what;
-            QKeyCombination key;
-            const char* does;
+        const char* does[facewords::faceCount] = {"menu", "next", "answer", "check", "jotter"};
+        const auto key = [](const char* word) {
+            return QKeySequence::mnemonic(QString::fromUtf8(word))[0].toCombined();
         };
-        const Key keys[] = {{"Alt+C checks", Qt::ALT | Qt::Key_C, "check"},
-                            {"Alt+A shows the answer", Qt::ALT | Qt::Key_A, "answer"},
-                            {"Alt+N makes the next problem", Qt::ALT | Qt::Key_N, "next"},
-                            {"Alt+J opens the Jotter", Qt::ALT | Qt::Key_J, "jotter"},
-                            {"Alt+X leaves", Qt::ALT | Qt::Key_X, "menu"}};
-        for (const char* page : {"circles", "folding"}) {
-            for (const Key& k : keys)
-                QTest::addRow("%s, %s", page, k.what) << page << k.key.toCombined() << k.does;
+        // In each language, each button's underlined letter and then its English one, which
+        // stays its own as no other button of the language underlines it.
+        const char* english = facewords::languages[0].code;
+        for (const facewords::Language& l : facewords::languages) {
+            for (int f = 0; f < facewords::faceCount; ++f) {
+                for (const char* word : {l.words[f], facewords::languages[0].words[f]}) {
+                    if (l.code == english && word != l.words[f])
+                        continue;
+                    for (const char* page : {"circles", "folding", "circles0", "folding0"}) {
+                        // The Paper Folding pages are the Circles pages' classes: English only.
+                        const bool lesson = QByteArray(page).endsWith('0');
+                        const bool again = l.code != english && page[0] == 'f';
+                        if (!again && (!lesson || does[f] == QLatin1String("menu")))
+                            QTest::addRow("%s, %s, %s", l.code, page, word)
+                                << l.code << page << key(word) << does[f];
+                    }
+                }
+            }
         }
-        for (const char* page : {"circles0", "folding0"})
-            QTest::addRow("%s, Alt+X leaves", page) << page << (Qt::ALT | Qt::Key_X).toCombined()
-                                                    << "menu";
     }
 
     // The buttons out of the Tab order answer to keys of their own, wherever the focus is.
     void buttonKeys()
     {
+        QFETCH(QString, language);
         QFETCH(QString, page);
         QFETCH(int, key);
         QFETCH(QString, does);
+        QVERIFY(language::use(language));
         Page* p = openPage(page);
         QVERIFY(p);
         auto* problems = qobject_cast<ProblemPage*>(p);
         const int type = Module1::lastproblem;
         if (problems)
             QTest::keyClicks(problems->Text1, QString::number(Module1::answer, 'f', 3));
+        // The button the face underlines the key on names it to the eye and to screen readers.
+        for (const PictureButton* b : p->findChildren<PictureButton*>()) {
+            const QString named = QKeySequence(key).toString(QKeySequence::NativeText);
+            if (b->shortcut() == QKeySequence(key))
+                QVERIFY(b->toolTip().endsWith(named + QLatin1Char(')'))
+                        && b->accessibleDescription() == b->toolTip());
+        }
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus);
         const QKeyCombination combination = QKeyCombination::fromCombined(key);
@@ -400,10 +422,13 @@ private Q_SLOTS:
         }
         QVERIFY(problems);
         if (does == QLatin1String("check")) {
-            QTRY_COMPARE(problems->Label4->text(), QStringLiteral("Correct, Well Done!"));
+            QTRY_COMPARE(problems->Label4->text(),
+                         QCoreApplication::translate("problems", "Correct, Well Done!"));
             QVERIFY(problems->Label4->isVisible());
         } else if (does == QLatin1String("answer")) {
-            QTRY_COMPARE(problems->Label4->text(), QString::number(Module1::answer, 'f', 2));
+            QTRY_COMPARE(problems->Label4->text(), QString::number(Module1::answer, 'f', 2)
+                                                       .replace(QLatin1Char('.'),
+                                                                language::decimalPoint()));
         } else if (does == QLatin1String("next")) {
             QTRY_VERIFY(Module1::lastproblem != type);
             QVERIFY(problems->Text1->text().isEmpty());
