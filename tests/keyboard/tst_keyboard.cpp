@@ -134,11 +134,7 @@ private Q_SLOTS:
     }
 
     void init() { Module1::reset(); }
-    void cleanup()
-    {
-        closeEverything();
-        language::use(QStringLiteral("en"));
-    }
+    void cleanup() { closeEverything(), language::use(QStringLiteral("en")); }
 
     void problemTabOrder_data()
     {
@@ -365,25 +361,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("does");
+        // Each language's underlined letters and, in the others, the English ones, which no
+        // other button underlines there. The Paper Folding pages share the Circles pages' code.
         const char* does[facewords::faceCount] = {"menu", "next", "answer", "check", "jotter"};
-        const auto key = [](const char* word) {
-            return QKeySequence::mnemonic(QString::fromUtf8(word))[0].toCombined();
-        };
-        // In each language, each button's underlined letter and then its English one, which
-        // stays its own as no other button of the language underlines it.
-        const char* english = facewords::languages[0].code;
         for (const facewords::Language& l : facewords::languages) {
+            const bool english = &l == facewords::languages;
             for (int f = 0; f < facewords::faceCount; ++f) {
-                for (const char* word : {l.words[f], facewords::languages[0].words[f]}) {
-                    if (l.code == english && word != l.words[f])
-                        continue;
-                    for (const char* page : {"circles", "folding", "circles0", "folding0"}) {
-                        // The Paper Folding pages are the Circles pages' classes: English only.
-                        const bool lesson = QByteArray(page).endsWith('0');
-                        const bool again = l.code != english && page[0] == 'f';
-                        if (!again && (!lesson || does[f] == QLatin1String("menu")))
+                const char* also = english ? "" : facewords::languages[0].words[f];
+                for (const char* word : {l.words[f], also}) {
+                    const QKeySequence key = QKeySequence::mnemonic(QString::fromUtf8(word));
+                    for (const char* page : {"circles", "circles0", "folding", "folding0"}) {
+                        const bool onPage = qstrlen(page) == 7 || f == facewords::Exit; // lessons: exit
+                        if (!key.isEmpty() && (english || page[0] == 'c') && onPage)
                             QTest::addRow("%s, %s, %s", l.code, page, word)
-                                << l.code << page << key(word) << does[f];
+                                << l.code << page << key[0].toCombined() << does[f];
                     }
                 }
             }
@@ -404,13 +395,6 @@ private Q_SLOTS:
         const int type = Module1::lastproblem;
         if (problems)
             QTest::keyClicks(problems->Text1, QString::number(Module1::answer, 'f', 3));
-        // The button the face underlines the key on names it to the eye and to screen readers.
-        for (const PictureButton* b : p->findChildren<PictureButton*>()) {
-            const QString named = QKeySequence(key).toString(QKeySequence::NativeText);
-            if (b->shortcut() == QKeySequence(key))
-                QVERIFY(b->toolTip().endsWith(named + QLatin1Char(')'))
-                        && b->accessibleDescription() == b->toolTip());
-        }
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus);
         const QKeyCombination combination = QKeyCombination::fromCombined(key);

@@ -516,10 +516,6 @@ void PagesTest::feedbackInFreeSpace()
     const QFontMetrics fits(feedback->font());
     const QFontMetrics question(page->Label1->font());
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    // It shares the instruction's box below the instruction's lines.
-    QVERIFY(!QFontMetrics(page->Label2->font())
-                 .boundingRect(page->Label2->geometry(), flags, page->Label2->text())
-                 .intersects(place));
     for (int type = 0; type < 6; ++type) {
         for (int x = 1; x <= 10; ++x) {
             for (int y = isCircles ? 4 : 1; y <= (isCircles ? 11 : 5); ++y) {
@@ -533,10 +529,8 @@ void PagesTest::feedbackInFreeSpace()
                 for (const QString& text : problems::everySentence(p)) {
                     const QRect needs = fits.boundingRect(QRect(QPoint(), place.size()), flags,
                                                           text);
-                    // The worked solution is shown in two lines: parting it adds one at most.
-                    const bool solution = text == problems::workedSolution(p);
-                    QVERIFY2(needs.height() + (solution ? fits.lineSpacing() : 0)
-                                 <= place.height(),
+                    // With a line to spare: the worked solution is parted in two.
+                    QVERIFY2(needs.height() + fits.lineSpacing() <= place.height(),
                              qPrintable(text));
                 }
             }
@@ -566,8 +560,8 @@ void PagesTest::feedbackGrowsAndClears()
     QCOMPARE(page->Label4->text(), verdictRight());
     QTest::mouseClick(page->cmdsoln, Qt::LeftButton);
     QCOMPARE(page->Label4->text(), QStringLiteral("153.94"));
-    QCOMPARE(page->lblfeedback->text(), QStringLiteral("The area of a circle is π × r²:\nπ × 7² = "
-                                                       "153.94"));
+    QCOMPARE(page->lblfeedback->text(),
+             QStringLiteral("The area of a circle is π × r²:\nπ × 7² = 153.94"));
     QVERIFY(page->lblfeedback->isVisibleTo(page));
 
     fixDraws({pick(1, 6), pick(6, 10), 0.0});
@@ -576,37 +570,30 @@ void PagesTest::feedbackGrowsAndClears()
     QVERIFY(check("14").startsWith(QStringLiteral("The sector is one n-th"))); // a fresh start
 }
 
-// With the Jotter open where it opens, a wrong check's feedback stays in sight on the screens
-// pupils have (problems-pages-jotter runs on the three side by side, with window frames).
+// With the Jotter open where it opens, a wrong check's feedback stays in sight on each screen
+// (problems-pages-jotter: 1024x768, 1366x768 and 1280x1024 side by side, with window frames).
 void PagesTest::feedbackClearOfTheJotter_data()
 {
-    QTest::addColumn<QSize>("size");
-    for (QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024)})
-        QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    QTest::addColumn<QScreen*>("screen");
+    for (QScreen* s : QGuiApplication::screens())
+        QTest::addRow("%dx%d", s->size().width(), s->size().height()) << s;
 }
 
 void PagesTest::feedbackClearOfTheJotter()
 {
-    QFETCH(QSize, size);
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const auto screen = std::find_if(screens.begin(), screens.end(),
-                                     [size](const QScreen* s) { return s->size() == size; });
-    if (screen == screens.end())
-        QSKIP("no such screen in this run");
+    QFETCH(QScreen*, screen);
+    if (QGuiApplication::screens().size() < 3)
+        QSKIP("run on three screens by problems-pages-jotter");
     ProblemPage* page = open(false, {0.0, 0.0, 0.0});
-    page->move((*screen)->geometry().topLeft());
+    page->move(screen->geometry().topLeft());
     QVERIFY(pageprops::centreOnScreen(*page) && showActive(*page));
-    QTest::keyClicks(page->Text1, QStringLiteral("1"));
-    QTest::keyClick(page->Text1, Qt::Key_Return);
-    QTest::mouseClick(page->cmdjotter, Qt::LeftButton);
+    page->Text1->setText(QStringLiteral("1"));
+    page->cmdcheckit->click();
+    page->cmdjotter->click();
     jotter::notepad* pad = jotter::instance();
-    QVERIFY(pad && QTest::qWaitForWindowExposed(pad));
-    QCOMPARE(pad->screen(), *screen);
+    QVERIFY(pad && QTest::qWaitForWindowExposed(pad) && pad->screen() == screen);
     const QRect feedback(page->lblfeedback->mapToGlobal(QPoint()), page->lblfeedback->size());
-    QVERIFY(page->lblfeedback->isVisible());
-    const QRect hidden = feedback.intersected(pad->frameGeometry());
-    QVERIFY2(hidden.isEmpty(), qPrintable(QStringLiteral("%1x%2 hidden").arg(hidden.width())
-                                              .arg(hidden.height())));
+    QVERIFY(page->lblfeedback->isVisible() && !feedback.intersects(pad->frameGeometry()));
 }
 
 QTEST_MAIN(PagesTest)
