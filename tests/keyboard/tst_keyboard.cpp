@@ -371,7 +371,8 @@ private Q_SLOTS:
                 for (const char* word : {l.words[f], also}) {
                     const QKeySequence key = QKeySequence::mnemonic(QString::fromUtf8(word));
                     for (const char* page : {"circles", "circles0", "folding", "folding0"}) {
-                        const bool onPage = qstrlen(page) == 7 || f == facewords::Exit; // lessons: exit
+                        // A lesson page has its exit button alone.
+                        const bool onPage = qstrlen(page) == 7 || f == facewords::Exit;
                         if (!key.isEmpty() && (english || page[0] == 'c') && onPage)
                             QTest::addRow("%s, %s, %s", l.code, page, word)
                                 << l.code << page << key[0].toCombined() << does[f];
