@@ -111,12 +111,14 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Label2->setWordWrap(true);
     pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
 
-    // Just above the question and the answer box, below the instruction's lines (its box is
-    // taller than they are in every language) and below where the Jotter opens on screens from
-    // 1024x768 up; seven lines fit.
+    // Just above the question and level with the answer box, below the instruction's lines
+    // (its box is taller than they are in every language) and below where the Jotter opens on
+    // screens from 1024x768 up. The longest sentence fits with a line to spare; a shorter one
+    // stands at the foot, next to the question it is about.
     lblfeedback = makeLabel("lblfeedback", QString(), 13);
+    lblfeedback->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblfeedback->setWordWrap(true);
-    pageprops::setGeometry(*lblfeedback, 360, 2700, 6420, 1920);
+    pageprops::setGeometry(*lblfeedback, 360, 2700, 6420, 1800);
     lblfeedback->hide();
 
     connect(cmdcheckit, &QPushButton::clicked, this, &ProblemPage::cmdcheckit_Click);

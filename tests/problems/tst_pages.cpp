@@ -209,7 +209,7 @@ void PagesTest::controlsAtTheirPlaces_data()
     QTest::newRow("cmdjotter") << "cmdjotter" << QRect(10050, 7455, 1785, 495);
     QTest::newRow("cmdgo") << "cmdgo" << QRect(10050, 7950, 1785, 495);
     QTest::newRow("cmdexit") << "cmdexit" << QRect(90, 7950, 1785, 495);
-    QTest::newRow("lblfeedback") << "lblfeedback" << QRect(360, 2700, 6420, 1920);
+    QTest::newRow("lblfeedback") << "lblfeedback" << QRect(360, 2700, 6420, 1800);
 }
 
 void PagesTest::controlsAtTheirPlaces()
