@@ -200,6 +200,12 @@ private Q_SLOTS:
         for (const char* name : {"circles", "folding"}) {
             auto* page = qobject_cast<ProblemPage*>(navigation::show(QLatin1String(name)));
             QVERIFY(page);
+            // The feedback shares the instruction's box, below the instruction's lines.
+            const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+            if (page->Label2->fontMetrics().boundingRect(page->Label2->geometry(), flags,
+                                                         page->Label2->text())
+                    .intersects(page->lblfeedback->geometry()))
+                faults << QStringLiteral("%1: the feedback over the instruction").arg(name);
             for (int i = 0; i < 6; ++i) {
                 const QString where = QStringLiteral("%1 problem %2").arg(QLatin1String(name)).arg(i);
                 page->Text1->setText(QStringLiteral("-1"));
