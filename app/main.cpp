@@ -1,132 +1,20 @@
-#include "language.h"
 #include "navigation.h"
 #include "road.h"
-#include "store.h"
+#include "startup.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <cstdio>
-
-#ifdef VORNASH_HAVE_XCB
-#include <xcb/xcb.h>
-#endif
-
-namespace {
-
-enum class Start { Run, Answered, Refused };
-
-// The command line is read before any window system is touched, so that --help and --version
-// answer on a machine without a display.
-Start readCommandLine(int argc, char** argv, bool& record)
-{
-    // The parser names the program from the application's arguments; nothing is shown yet.
-    QCoreApplication core(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vornash"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VORNASH_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Vornash 3 Demo: geometry lessons and problems on circles and paper folding."));
-    // "-bogus" is refused as "bogus", not as the letters b, o, g, u, s.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    // The program takes none of the toolkit's own options, so the help offers none.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show these options and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the program's version and exit."));
-    const QCommandLineOption noRecord(QStringLiteral("no-record"),
-                                      QStringLiteral("Record nothing of the pupil's answers in this run."));
-    const QCommandLineOption exportTo(QStringLiteral("export-progress"),
-                                      QStringLiteral("Write the pupil's checks to FILE as CSV and exit."),
-                                      QStringLiteral("FILE"));
-    parser.addOptions({help, version, noRecord, exportTo});
-
-    QString refusal;
-    if (!parser.parse(QCoreApplication::arguments()))
-        refusal = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        refusal = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    if (!refusal.isEmpty()) {
-        std::fprintf(stderr, "vornash: %s\nTry 'vornash --help' for the options it takes.\n",
-                     qPrintable(refusal));
-        return Start::Refused;
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return Start::Answered;
-    }
-    if (parser.isSet(version)) {
-        std::printf("vornash %s\n", VORNASH_VERSION);
-        return Start::Answered;
-    }
-    if (parser.isSet(exportTo)) {
-        language::use(language::chooseFromEnvironment());
-        QString why;
-        if (record::exportChecks(record::defaultPath(), parser.value(exportTo), why))
-            return Start::Answered;
-        std::fprintf(stderr, "vornash: %s\n", qPrintable(why));
-        return Start::Refused;
-    }
-    record = !parser.isSet(noRecord);
-    return Start::Run;
-}
-
-// Whether the program will draw on an X display: the platform asked for, or the default on a
-// desktop that is not a Wayland session.
-bool drawsOnX()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty())
-        return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    return platform.startsWith("xcb");
-}
-
-// The toolkit aborts, with advice to reinstall, when it cannot open its display. Opening the
-// display once first lets the program say plainly which display it could not reach.
-bool displayUnreachable()
-{
-#ifdef VORNASH_HAVE_XCB
-    if (!drawsOnX())
-        return false;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    return failed;
-#else
-    return false;
-#endif
-}
-
-} // namespace
+#include <optional>
 
 int main(int argc, char** argv)
 {
-    bool record = true;
-    switch (readCommandLine(argc, argv, record)) {
-    case Start::Answered: return 0;
-    case Start::Refused: return 1;
-    case Start::Run: break;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("vornash: there is no display to show the program on.\n"
-                   "Run it on a desktop, or under a virtual one: xvfb-run -a vornash\n",
-                   stderr);
-        return 2;
-    }
-    if (displayUnreachable()) {
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr,
-                     "vornash: cannot open the display \"%s\": no display server answers there, "
-                     "or this user may not use it.\n"
-                     "Check the DISPLAY variable, or run it under a virtual display: "
-                     "xvfb-run -a vornash\n",
-                     display.constData());
-        return 2;
-    }
+    const startup::Prepared prepared = startup::prepare(argc, argv);
+    if (prepared.exitStatus)
+        return *prepared.exitStatus;
+    std::optional<startup::DisplayWatch> watch(std::in_place, prepared.unreachable);
     QApplication app(argc, argv);
+    watch.reset();
     road::startApplication();
-    road::startRecord(record);
+    road::startRecord(prepared.record);
     navigation::show(QStringLiteral("Titlefrm"));
     return QApplication::exec();
 }

@@ -13,6 +13,8 @@
 #include "titlefrm.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmapCache>
 #include <QSettings>
@@ -39,10 +41,13 @@ void startApplication()
     // The window carries the sizes that title bars and task bars draw. Every size given here is
     // read and sent to the window system as the first window opens; the large ones reach
     // launchers through the installed icon theme instead.
+    // The folder is looked up once: each look-up searches every place pictures may lie.
     QIcon icon;
+    const QString smallest = pictures::resolve(QStringLiteral("icons\\vornash-16.png"));
+    const QDir folder = QFileInfo(smallest).dir();
     for (int size : {16, 32, 48, 64}) {
-        const QString file = pictures::resolve(QStringLiteral("icons\\vornash-%1.png").arg(size));
-        if (!file.isEmpty())
+        const QString file = folder.filePath(QStringLiteral("vornash-%1.png").arg(size));
+        if (!smallest.isEmpty() && QFileInfo::exists(file))
             icon.addFile(file, QSize(size, size));
     }
     QApplication::setWindowIcon(icon);

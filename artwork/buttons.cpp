@@ -113,13 +113,16 @@ QImage buttonFace(ButtonIcon icon, const QString& word)
     p.restore();
 
     p.setPen(QColor(20, 34, 96));
-    // A longer word, in another language, is set smaller to stay on the plate.
+    // A longer word, in another language, is set smaller to stay on the plate. The letter
+    // marked with '&' is underlined, as a text button shows its access key.
     const QRectF room(64, 0, faceWidth - 72, faceHeight);
+    const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic;
     int size = 32;
-    while (size > 16 && QFontMetricsF(wordFont(size)).horizontalAdvance(word) > room.width())
+    while (size > 16 && QFontMetricsF(wordFont(size)).boundingRect(room, flags, word).width()
+                            > room.width())
         --size;
     p.setFont(wordFont(size));
-    p.drawText(room, Qt::AlignVCenter | Qt::AlignLeft, word);
+    p.drawText(room, flags, word);
     return image;
 }
 

@@ -95,7 +95,7 @@ void drawMeasures(QPainter& p, double length, double height, double area)
               colour::label, length);
     drawLabel(p, QPointF(x - 26, (top + rowBottom) / 2), QStringLiteral("r"), letterFont(),
               colour::label, height);
-    drawLabel(p, QPointF(324, 420), QStringLiteral("area = πr × r = πr²"), letterFont(40),
+    drawLabel(p, QPointF(324, 420), QStringLiteral("A = πr × r = πr²"), letterFont(40),
               QColor(255, 255, 120), area);
 }
 

@@ -1,9 +1,7 @@
+#include "facewords.h"
 #include "framename.h"
 #include "output.h"
 #include "shellpictures.h"
-
-#include <utility>
-#include <vector>
 
 namespace art {
 
@@ -17,28 +15,20 @@ bool drawShellPictures(const QString& outDir, const QString& sheetsDir)
         ok = writeBothSizes(twice, outDir + QLatin1Char('/') + relative) && ok;
     };
     // The pages ask for "Images\..." and "images\..."; lookup ignores case, so one folder serves.
-    const std::vector<std::pair<ButtonIcon, const char*>> buttons{
-        {ButtonIcon::Exit, "Exit"}, {ButtonIcon::Next, "Next"}, {ButtonIcon::Answer, "Answer"},
-        {ButtonIcon::Check, "Check"}, {ButtonIcon::Jotter, "Jotter"}};
-    for (const auto& [icon, word] : buttons)
-        writeTwice(buttonFace(icon, QLatin1String(word)),
-              QStringLiteral("Images/%1.jpg").arg(QString::fromLatin1(word).toLower()));
-    // The same faces in each translation's words, beside the English ones ("exit_de.jpg"); a
-    // page in that language takes them when they are there.
-    const struct {
-        const char* language;
-        const char* words[5]; // as the buttons above
-    } translated[] = {
-        {"de", {"Beenden", "Weiter", "Lösung", "Prüfen", "Notizblock"}},
-        {"fr", {"Quitter", "Suivant", "Réponse", "Vérifier", "Brouillon"}},
-        {"es", {"Salir", "Siguiente", "Solución", "Comprobar", "Cuaderno"}},
-    };
-    for (const auto& t : translated) {
-        for (std::size_t i = 0; i < buttons.size(); ++i)
-            writeTwice(buttonFace(buttons[i].first, QString::fromUtf8(t.words[i])),
-                       QStringLiteral("Images/%1_%2.jpg")
-                           .arg(QString::fromLatin1(buttons[i].second).toLower(),
-                                QLatin1String(t.language)));
+    // English faces are the plain ones ("exit.jpg"); each other language's stand beside them
+    // ("exit_de.jpg"), and a page in that language takes them when they are there. Each face
+    // underlines the letter of its button's access key.
+    const ButtonIcon icons[facewords::faceCount] = {ButtonIcon::Exit, ButtonIcon::Next,
+                                                    ButtonIcon::Answer, ButtonIcon::Check,
+                                                    ButtonIcon::Jotter};
+    const char* files[facewords::faceCount] = {"exit", "next", "answer", "check", "jotter"};
+    for (const facewords::Language& language : facewords::languages) {
+        const QString suffix = &language == &facewords::languages[0]
+                                   ? QString()
+                                   : QLatin1Char('_') + QLatin1String(language.code);
+        for (int face = 0; face < facewords::faceCount; ++face)
+            writeTwice(buttonFace(icons[face], QString::fromUtf8(language.words[face])),
+                       QStringLiteral("Images/%1%2.jpg").arg(QLatin1String(files[face]), suffix));
     }
     writeTwice(logo(), QStringLiteral("Images/logo2.jpg"));
     // The backdrop fills the whole menu page, so it is drawn at each size rather than reduced.

@@ -8,7 +8,7 @@
 namespace art {
 
 // Button face of 238 by 66 pixels, twice the 119 by 33 button: an icon and the word saying what
-// the button does.
+// the button does, the letter after '&' underlined ("E&xit").
 enum class ButtonIcon { Exit, Next, Answer, Check, Jotter };
 QImage buttonFace(ButtonIcon icon, const QString& word);
 

@@ -34,6 +34,7 @@
 #include "problempage.h"
 #include "road.h"
 #include "sequences.h"
+#include "startup.h"
 #include "store.h"
 #include "titlefrm.h"
 
@@ -411,7 +412,14 @@ int fill(int count)
 
 int main(int argc, char** argv)
 {
+    // The program's own steps before its application is made: its command line (it is given
+    // none) read in the pupil's language, the display chosen, the toolkit's messages watched.
+    const startup::Prepared prepared = startup::prepare(1, argv);
+    if (prepared.exitStatus)
+        return *prepared.exitStatus;
+    std::optional<startup::DisplayWatch> watch(std::in_place, prepared.unreachable);
     ProbeApplication app(argc, argv);
+    watch.reset();
     const QStringList args = QCoreApplication::arguments();
     const QString mode = args.value(1);
     int result = 2;

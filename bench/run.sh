@@ -70,14 +70,15 @@ for _ in $(seq 36); do
   sleep 5
 done
 
-# A private virtual display for the figures that need a window system.
+# A private virtual display for the figures that need a window system. It does not reset
+# between probes, when the last client leaves, so that a probe never meets a server resetting.
 if [ -n "${VORNASH_BENCH_DISPLAY:-}" ]; then
   display=$VORNASH_BENCH_DISPLAY
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 else
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   read -r display <"$fifo"
   rm -f "$fifo"
 fi

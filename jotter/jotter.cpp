@@ -2,7 +2,9 @@
 
 #include "notepad.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 
 namespace jotter {
 namespace {
@@ -15,11 +17,17 @@ QPointer<notepad>& current()
 
 } // namespace
 
-void show()
+void show(const QWidget* page)
 {
     QPointer<notepad>& pad = current();
-    if (!pad)
+    if (!pad) {
         pad = new notepad;
+        // Over the instruction and the top of the animation: on a centred page of a screen of
+        // 1024x768 or more that leaves the feedback, the question, the answer box and the
+        // buttons in sight. Without a place of its own the window manager chooses one.
+        if (QScreen* screen = page ? page->screen() : QGuiApplication::primaryScreen())
+            pad->move(screen->availableGeometry().topLeft());
+    }
     // Some window managers let the pupil minimise it anyway; the Jotter button brings it back.
     pad->setWindowState(pad->windowState() & ~Qt::WindowMinimized);
     pad->show();

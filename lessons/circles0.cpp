@@ -80,6 +80,9 @@ circles0::circles0(QWidget* parent)
         Label4[0]->setText(QStringLiteral("\u03c0"));
         Label4[0]->setFont(fonts::design(QStringLiteral("Times New Roman"), 24));
     }
+    // A screen reader reads a label's caption, which is the Symbol face's "p": it is told the
+    // letter, the same in every language.
+    Label4[0]->setAccessibleName(QStringLiteral("\u03c0"));
     Form_Load();
 }
 

@@ -110,7 +110,8 @@ LessonPage::LessonPage(const Design& design, QWidget* parent)
     cmdexit = new PictureButton(this);
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
     // The page takes it out of the Tab order, so the keyboard reaches it by its own key.
-    cmdexit->describe(tr("Exit"), Qt::ALT | Qt::Key_X);
+    cmdexit->describe(tr("Exit"), facewords::Exit);
+    PictureButton::keepEnglishKeys({cmdexit});
     connect(cmdexit, &QAbstractButton::clicked, this, &LessonPage::cmdexit_Click);
     // Closing the page's window is the same as its exit button.
     setCloseHandler([this] { cmdexit_Click(); });

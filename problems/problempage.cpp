@@ -50,6 +50,21 @@ bool hasNumber(const QString& typed)
     return text.contains(language::decimalComma() ? withComma : withPoint);
 }
 
+// The worked solution in two lines: the formula with its reason, then the numbers put in and
+// the result. They part at the first colon that ends a clause; a colon with a blank before it
+// divides ("12 : (2 · π)"), unless the blank is the no-break one French sets before a colon.
+QString inTwoLines(QString solution)
+{
+    const QLatin1String end(": ");
+    for (qsizetype at = solution.indexOf(end); at > 0; at = solution.indexOf(end, at + 1)) {
+        if (solution.at(at - 1) != QLatin1Char(' ')) {
+            solution[at + 1] = QLatin1Char('\n');
+            break;
+        }
+    }
+    return solution;
+}
+
 void paintYellow(QWidget& w)
 {
     QPalette pal = w.palette();
@@ -67,12 +82,15 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
 
     // Created in tab order, so that the focus chain follows it; with the buttons out of the
     // tab order the answer box is the first place the keyboard goes.
-    // Out of the Tab order, each button has a key of its own: Alt and a letter of its face.
-    cmdcheckit = makeButton("cmdcheckit", tr("Check my answer"), Qt::ALT | Qt::Key_C);
-    cmdgo = makeButton("cmdgo", tr("Next problem"), Qt::ALT | Qt::Key_N);
-    cmdexit = makeButton("cmdexit", tr("Exit"), Qt::ALT | Qt::Key_X);
-    cmdsoln = makeButton("cmdsoln", tr("Show the answer"), Qt::ALT | Qt::Key_A);
-    cmdjotter = makeButton("cmdjotter", tr("Open the Jotter"), Qt::ALT | Qt::Key_J);
+    // Out of the Tab order, each button has a key of its own: Alt and the letter underlined on
+    // its face, and the English one too where it is free.
+    using namespace facewords;
+    cmdcheckit = makeButton("cmdcheckit", tr("Check my answer"), Check);
+    cmdgo = makeButton("cmdgo", tr("Next problem"), Next);
+    cmdexit = makeButton("cmdexit", tr("Exit"), Exit);
+    cmdsoln = makeButton("cmdsoln", tr("Show the answer"), Answer);
+    cmdjotter = makeButton("cmdjotter", tr("Open the Jotter"), Jotter);
+    PictureButton::keepEnglishKeys({cmdcheckit, cmdgo, cmdexit, cmdsoln, cmdjotter});
 
     Label1 = makeLabel("Label1", QString(), questionPointSize);
     Label1->setWordWrap(true);
@@ -106,10 +124,14 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Label2->setWordWrap(true);
     pageprops::setGeometry(*Label2, 360, 1320, 5895, 2895);
 
-    // Above the instruction, where no control stands; four lines of the longest sentence fit.
+    // Just above the question and level with the answer box, below the instruction's lines
+    // (its box is taller than they are in every language) and below where the Jotter opens on
+    // screens from 1024x768 up. The longest sentence fits with a line to spare; a shorter one
+    // stands at the foot, next to the question it is about.
     lblfeedback = makeLabel("lblfeedback", QString(), 13);
+    lblfeedback->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblfeedback->setWordWrap(true);
-    pageprops::setGeometry(*lblfeedback, 360, 45, 6300, 1245);
+    pageprops::setGeometry(*lblfeedback, 360, 2700, 6420, 1800);
     lblfeedback->hide();
 
     connect(cmdcheckit, &QPushButton::clicked, this, &ProblemPage::cmdcheckit_Click);
@@ -125,11 +147,12 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     Form_Load();
 }
 
-PictureButton* ProblemPage::makeButton(const char* name, const QString& what, QKeyCombination key)
+PictureButton* ProblemPage::makeButton(const char* name, const QString& what,
+                                       facewords::Face face)
 {
     auto* button = new PictureButton(this);
     button->setObjectName(QLatin1String(name));
-    button->describe(what, key);
+    button->describe(what, face);
     return button;
 }
 
@@ -242,7 +265,7 @@ void ProblemPage::cmdsoln_Click()
     Label4->setText(shownNumber(Module1::answer));
     textfit::fit(*Label4);
     Label4->show();
-    showFeedback(problems::workedSolution(m_problem, language::decimalPoint()));
+    showFeedback(inTwoLines(problems::workedSolution(m_problem, language::decimalPoint())));
     if (record::Journal* journal = record::journal()) {
         m_triedOrShown = true;
         journal->post(recordEvent(record::Kind::AnswerShown));
@@ -263,7 +286,7 @@ void ProblemPage::showFeedback(const QString& text)
 
 void ProblemPage::cmdjotter_Click()
 {
-    jotter::show();
+    jotter::show(this);
 }
 
 void ProblemPage::cmdexit_Click()

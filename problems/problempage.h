@@ -3,6 +3,7 @@
 // pupil's answer, and buttons to check it, show the answer, open the Jotter, make the next
 // problem and leave. The two pages differ only in caption, question size and generator.
 
+#include "facewords.h"
 #include "feedback.h"
 #include "page.h"
 #include "problem.h"
@@ -58,7 +59,7 @@ protected:
     ProblemPage(const QString& caption, double questionPointSize, Generator generate);
 
 private:
-    PictureButton* makeButton(const char* name, const QString& what, QKeyCombination key);
+    PictureButton* makeButton(const char* name, const QString& what, facewords::Face face);
     QLabel* makeLabel(const char* name, const QString& text, double pointSize);
     void showFeedback(const QString& text);
     // The pupil's record: each problem shown, check and answer shown, handed to the journal.

@@ -56,7 +56,8 @@ intro0::intro0(QWidget* parent)
     setWindowTitle(tr("Vornash Learning"));
     setMouseTracking(true);
 
-    Label1 = new QLabel(tr("Vornash 3 Demo"), this);
+    // The brand, the same in every language.
+    Label1 = new QLabel(QStringLiteral("Vornash 3 Demo"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(fonts::design(QStringLiteral("Tahoma"), 30, true));
     Label1->setAlignment(Qt::AlignCenter);
@@ -95,8 +96,9 @@ intro0::intro0(QWidget* parent)
 
     Command1 = new PictureButton(this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(tr("Exit"));
-    Command1->setToolTip(tr("Exit"));
+    // Its face underlines the letter of its key, as the pages' exit buttons do.
+    Command1->describe(tr("Exit"), facewords::Exit);
+    PictureButton::keepEnglishKeys({Command1});
     pageprops::setGeometry(*Command1, 9570, 7230, 1650, 500);
 
     Label1->setMouseTracking(true);

@@ -1,9 +1,12 @@
 #include "picturebutton.h"
 
-#include <QKeySequence>
+#include "language.h"
+
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 PictureButton::PictureButton(QWidget* parent)
     : QPushButton(parent)
@@ -18,15 +21,29 @@ void PictureButton::setPicture(const QImage& picture)
     update();
 }
 
-void PictureButton::describe(const QString& what, QKeyCombination key)
+void PictureButton::describe(const QString& what, facewords::Face face)
 {
-    const QKeySequence sequence(key);
+    const QKeySequence sequence =
+        QKeySequence::mnemonic(facewords::word(face, language::current()));
+    m_englishKey = QKeySequence::mnemonic(facewords::word(face, u"en"));
     setAccessibleName(what);
     setShortcut(sequence);
     //: A picture button's tooltip: what it does, then its key, as in "Check my answer (Alt+C)".
     const QString keyed = tr("%1 (%2)").arg(what, sequence.toString(QKeySequence::NativeText));
     setToolTip(keyed);
     setAccessibleDescription(keyed);
+}
+
+void PictureButton::keepEnglishKeys(const QList<PictureButton*>& page)
+{
+    for (PictureButton* button : page) {
+        const QKeySequence& english = button->m_englishKey;
+        const auto taken = [&english](const PictureButton* b) { return b->shortcut() == english; };
+        if (english.isEmpty() || std::any_of(page.begin(), page.end(), taken))
+            continue;
+        auto* shortcut = new QShortcut(english, button);
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::animateClick);
+    }
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

@@ -4,7 +4,10 @@
 // focus, as Space does. Without a face (the picture missing or unreadable) it shows its
 // accessible name as its caption, so that the page stays usable.
 
+#include "facewords.h"
+
 #include <QImage>
+#include <QKeySequence>
 #include <QPushButton>
 
 class PictureButton : public QPushButton {
@@ -15,13 +18,20 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
 
-    // Names the button and gives it its key; the tooltip and the accessible description say
+    // Names the button and gives it the key its face underlines in the language in use: Alt
+    // and the letter marked in the face's word. The tooltip and the accessible description say
     // both, so that the key is no secret ("Check my answer (Alt+C)").
-    void describe(const QString& what, QKeyCombination key);
+    void describe(const QString& what, facewords::Face face);
+
+    // Gives each button its English key as well, where no button of the page has that key in
+    // the language in use: with German faces Alt+X leaves as Alt+B does. A key that some other
+    // button of the page has in that language stays that button's alone.
+    static void keepEnglishKeys(const QList<PictureButton*>& page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage m_picture;
+    QKeySequence m_englishKey;
 };

@@ -65,10 +65,11 @@ Titlefrm::Titlefrm(QWidget* parent)
     Picture1->setAccessibleDescription(sequences::get(sequences::Id::Title).description());
     pageprops::setGeometry(*Picture1, 300, 1320, 4800, 3600);
 
-    Label4[0] = blueLabel(Frame1, "Label4_0", tr("Vornash 3"),
+    // The brand, the same in every language.
+    Label4[0] = blueLabel(Frame1, "Label4_0", QStringLiteral("Vornash 3"),
                           fonts::design(QStringLiteral("Times New Roman"), 30, true));
     pageprops::setGeometry(*Label4[0], 60, 120, 5355, 735);
-    Label4[1] = blueLabel(Frame1, "Label4_1", tr("Demo"),
+    Label4[1] = blueLabel(Frame1, "Label4_1", QStringLiteral("Demo"),
                           fonts::design(QStringLiteral("Times New Roman"), 20.25, true));
     pageprops::setGeometry(*Label4[1], 60, 780, 5355, 735);
     Label3 = blueLabel(Frame1, "Label3", tr("Geometry for secondary schools"),

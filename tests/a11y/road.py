@@ -173,6 +173,8 @@ def road():
                                and a.getState().contains(pyatspi.STATE_CHECKED)), None))
     log('lesson shape: "%s"; sentence: "%s"'
         % (shape.name, label(match=r"^The area of ", what="the lesson's sentence")))
+    if shape.name == "Circle":  # its formula's letter, drawn as "p" in the Symbol face
+        log('formula: "%s"' % label("\u03c0", what="the formula's pi read as the letter"))
     press("Problems Page")
 
     # Problem page: question, answer shown, wrong and right answers judged.

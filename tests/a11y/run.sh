@@ -37,9 +37,7 @@ wait_for_file() {
 }
 
 # A display of our own: Xvfb picks a free number and writes it to the descriptor we give it.
-# -noreset: the program opens the display once to check it and then again; a server that resets
-# when its last client leaves can refuse the second connection.
-setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for_file 100 "$work/display" || { say "Xvfb did not start"; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"

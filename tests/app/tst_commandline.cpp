@@ -2,6 +2,8 @@
 // a display, the ones it refuses, and the displays it cannot use. Each case ends with a
 // message and a status of its own, never with a crash.
 
+#include "displays.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -33,16 +35,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("language"); // LANGUAGE; empty: English
         const QString nowhere = unusedDisplay();
-        QTest::newRow("--help, no display") << QStringList{"--help"} << "" << 0 << "--version" << "";
-        QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << "--help" << "";
-        QTest::newRow("--version, no display") << QStringList{"--version"} << "" << 0 << "vornash 3.0.0" << "";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << 1 << "" << "'bogus'";
-        QTest::newRow("unknown single-dash option") << QStringList{"-display", ":0"} << "" << 1 << "" << "'display'";
-        QTest::newRow("stray argument") << QStringList{"lessons"} << "" << 1 << "" << "'lessons'";
-        QTest::newRow("no display") << QStringList{} << "" << 2 << "" << "no display";
+        QTest::newRow("--help, no display") << QStringList{"--help"} << "" << 0 << "--version" << "" << "";
+        QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << "--help" << "" << "";
+        QTest::newRow("--version, no display") << QStringList{"--version"} << "" << 0 << "vornash 4.0.003" << "" << "";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << 1 << "" << "'bogus'" << "";
+        QTest::newRow("unknown single-dash option") << QStringList{"-display", ":0"} << "" << 1 << "" << "'display'" << "";
+        QTest::newRow("stray argument") << QStringList{"lessons"} << "" << 1 << "" << "'lessons'" << "";
+        QTest::newRow("no display") << QStringList{} << "" << 2 << "" << "no display" << "";
         QTest::newRow("display nobody answers") << QStringList{} << nowhere << 2 << ""
-                                                << QStringLiteral("\"%1\"").arg(nowhere);
+                                                << QStringLiteral("\"%1\"").arg(nowhere) << "";
+        QTest::newRow("--help, German") << QStringList{"--help"} << "" << 0 << "[Optionen]" << "" << "de";
+        QTest::newRow("unknown option, French") << QStringList{"--bogus"} << "" << 1 << "" << "Option inconnue" << "fr";
+        QTest::newRow("display nobody answers, Spanish") << QStringList{} << nowhere << 2 << ""
+                                                         << "ningún servidor gráfico responde" << "es";
     }
 
     void answersAndRefusals()
@@ -52,9 +59,13 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
+        QFETCH(QString, language);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "LANGUAGE",
+                                 "LC_ALL", "LC_MESSAGES", "LANG"})
             env.remove(QLatin1String(name));
+        if (!language.isEmpty())
+            env.insert(QStringLiteral("LANGUAGE"), language);
         if (!display.isEmpty())
             env.insert(QStringLiteral("DISPLAY"), display);
         QProcess program;
@@ -76,6 +87,33 @@ private Q_SLOTS:
         // An answer goes to the standard output alone; a refusal or failure to the error output.
         QCOMPARE(said.isEmpty(), status != 0);
         QCOMPARE(complained.isEmpty(), status == 0);
+    }
+
+    // The displays the toolkit will try, first first, from the environment alone.
+    void displaysToTry_data()
+    {
+        QTest::addColumn<QString>("environment"); // NAME=value ...
+        QTest::addColumn<QString>("tried");       // "platform display", ...
+        QTest::newRow("X only") << "DISPLAY=:0" << "xcb :0";
+        QTest::newRow("Wayland only") << "WAYLAND_DISPLAY=wayland-1" << "wayland wayland-1";
+        QTest::newRow("Wayland session") << "XDG_SESSION_TYPE=wayland" << "wayland wayland-0";
+        QTest::newRow("none") << "" << "";
+        QTest::newRow("X asked, none") << "QT_QPA_PLATFORM=xcb:dpi=96 WAYLAND_DISPLAY=w" << "";
+        QTest::newRow("offscreen") << "QT_QPA_PLATFORM=offscreen" << "offscreen ";
+        QTest::newRow("list") << "QT_QPA_PLATFORM=wayland;xcb DISPLAY=:3" << "wayland wayland-0, xcb :3";
+    }
+
+    void displaysToTry()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, tried);
+        QProcessEnvironment env;
+        for (const QString& entry : environment.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+        QStringList found;
+        for (const displays::Display& d : displays::toTry([&](const char* name) { return env.value(QLatin1String(name)); }))
+            found << d.platform + QLatin1Char(' ') + d.name;
+        QCOMPARE(found.join(QStringLiteral(", ")), tried);
     }
 };
 

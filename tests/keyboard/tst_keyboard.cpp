@@ -4,10 +4,12 @@
 // own, and whatever has the focus looks different from when it has not.
 
 #include "draws.h"
+#include "facewords.h"
 #include "fonts.h"
 #include "intro0.h"
 #include "jotter.h"
 #include "labelbutton.h"
+#include "language.h"
 #include "lessonpage.h"
 #include "mediabar.h"
 #include "module1.h"
@@ -132,7 +134,7 @@ private Q_SLOTS:
     }
 
     void init() { Module1::reset(); }
-    void cleanup() { closeEverything(); }
+    void cleanup() { closeEverything(), language::use(QStringLiteral("en")); }
 
     void problemTabOrder_data()
     {
@@ -355,34 +357,39 @@ private Q_SLOTS:
 
     void buttonKeys_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("does");
-        struct Key {
-            const char* what;
-            QKeyCombination key;
-            const char* does;
-        };
-        const Key keys[] = {{"Alt+C checks", Qt::ALT | Qt::Key_C, "check"},
-                            {"Alt+A shows the answer", Qt::ALT | Qt::Key_A, "answer"},
-                            {"Alt+N makes the next problem", Qt::ALT | Qt::Key_N, "next"},
-                            {"Alt+J opens the Jotter", Qt::ALT | Qt::Key_J, "jotter"},
-                            {"Alt+X leaves", Qt::ALT | Qt::Key_X, "menu"}};
-        for (const char* page : {"circles", "folding"}) {
-            for (const Key& k : keys)
-                QTest::addRow("%s, %s", page, k.what) << page << k.key.toCombined() << k.does;
+        // Each language's underlined letters and, in the others, the English ones, which no
+        // other button underlines there. The Paper Folding pages share the Circles pages' code.
+        const char* does[facewords::faceCount] = {"menu", "next", "answer", "check", "jotter"};
+        for (const facewords::Language& l : facewords::languages) {
+            const bool english = &l == facewords::languages;
+            for (int f = 0; f < facewords::faceCount; ++f) {
+                const char* also = english ? "" : facewords::languages[0].words[f];
+                for (const char* word : {l.words[f], also}) {
+                    const QKeySequence key = QKeySequence::mnemonic(QString::fromUtf8(word));
+                    for (const char* page : {"circles", "circles0", "folding", "folding0"}) {
+                        // A lesson page has its exit button alone.
+                        const bool onPage = qstrlen(page) == 7 || f == facewords::Exit;
+                        if (!key.isEmpty() && (english || page[0] == 'c') && onPage)
+                            QTest::addRow("%s, %s, %s", l.code, page, word)
+                                << l.code << page << key[0].toCombined() << does[f];
+                    }
+                }
+            }
         }
-        for (const char* page : {"circles0", "folding0"})
-            QTest::addRow("%s, Alt+X leaves", page) << page << (Qt::ALT | Qt::Key_X).toCombined()
-                                                    << "menu";
     }
 
     // The buttons out of the Tab order answer to keys of their own, wherever the focus is.
     void buttonKeys()
     {
+        QFETCH(QString, language);
         QFETCH(QString, page);
         QFETCH(int, key);
         QFETCH(QString, does);
+        QVERIFY(language::use(language));
         Page* p = openPage(page);
         QVERIFY(p);
         auto* problems = qobject_cast<ProblemPage*>(p);
@@ -400,10 +407,13 @@ private Q_SLOTS:
         }
         QVERIFY(problems);
         if (does == QLatin1String("check")) {
-            QTRY_COMPARE(problems->Label4->text(), QStringLiteral("Correct, Well Done!"));
+            QTRY_COMPARE(problems->Label4->text(),
+                         QCoreApplication::translate("problems", "Correct, Well Done!"));
             QVERIFY(problems->Label4->isVisible());
         } else if (does == QLatin1String("answer")) {
-            QTRY_COMPARE(problems->Label4->text(), QString::number(Module1::answer, 'f', 2));
+            QTRY_COMPARE(problems->Label4->text(), QString::number(Module1::answer, 'f', 2)
+                                                       .replace(QLatin1Char('.'),
+                                                                language::decimalPoint()));
         } else if (does == QLatin1String("next")) {
             QTRY_VERIFY(Module1::lastproblem != type);
             QVERIFY(problems->Text1->text().isEmpty());

@@ -60,6 +60,29 @@ private Q_SLOTS:
         QCOMPARE(folders.size(), sequences::kSequenceCount);
         QCOMPARE(descriptions.size(), sequences::kSequenceCount);
     }
+
+    // Each animation's description for screen readers opens with the shape it shows.
+    void descriptionsNameTheirShape_data()
+    {
+        QTest::addColumn<sequences::Id>("id");
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("title") << sequences::Id::Title << "A cone is folded";
+        QTest::newRow("circle") << sequences::Id::Circle << "A circle of radius r cut";
+        QTest::newRow("sector") << sequences::Id::Sector << "A sector of angle A";
+        QTest::newRow("triangle") << sequences::Id::Triangle << "The isosceles triangle";
+        QTest::newRow("segment") << sequences::Id::Segment << "A segment:";
+        QTest::newRow("cylinder") << sequences::Id::Cylinder << "A rectangle folded round";
+        QTest::newRow("torus") << sequences::Id::Torus << "A cylinder bent round";
+        QTest::newRow("Möbius strip") << sequences::Id::Mobius << "A rectangle given a half twist";
+        QTest::newRow("cone") << sequences::Id::Cone << "A circle with a sector removed";
+    }
+
+    void descriptionsNameTheirShape()
+    {
+        QFETCH(sequences::Id, id);
+        QFETCH(QString, opening);
+        QVERIFY2(sequences::get(id).description().startsWith(opening), qPrintable(sequences::get(id).description()));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFrameName)

@@ -265,7 +265,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("keyed");
-        QTest::newRow("menu") << "intro0" << 0;
+        QTest::newRow("menu") << "intro0" << 1;
         QTest::newRow("circles lesson") << "circles0" << 1;
         QTest::newRow("folding lesson") << "folding0" << 1;
         QTest::newRow("circles problems") << "circles" << 5;

@@ -184,16 +184,19 @@ private Q_SLOTS:
 
     // A double-click on a page's exit: the first click leaves for the menu, whose own exit
     // stands at the same place; the second click is not taken as a click on it. Once the
-    // pupil's double-click time has passed, a click there is a click again.
+    // pupil's double-click time has passed, a click there is a click again. A quick click
+    // elsewhere on the menu is a click of its own.
     void doubleClickOnExitStopsAtTheMenu_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("interval"); // the double-click time, in ms
         QTest::addColumn<bool>("stays");
+        QTest::addColumn<bool>("onCircles"); // the second click on the menu's "Circles"
         for (const char* page : {"circles0", "folding0", "circles", "folding"}) {
-            QTest::addRow("%s, double-click", page) << page << 60000 << true;
-            QTest::addRow("%s, two clicks", page) << page << 100 << false;
+            QTest::addRow("%s, double-click", page) << page << 60000 << true << false;
+            QTest::addRow("%s, two clicks", page) << page << 100 << false << false;
         }
+        QTest::addRow("circles0, then Circles at once") << "circles0" << 60000 << false << true;
     }
 
     void doubleClickOnExitStopsAtTheMenu()
@@ -201,6 +204,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QFETCH(int, interval);
         QFETCH(bool, stays);
+        QFETCH(bool, onCircles);
         QStyleHints* hints = QGuiApplication::styleHints();
         const int before = hints->mouseDoubleClickInterval();
         auto restore = qScopeGuard([&] {
@@ -222,6 +226,12 @@ private Q_SLOTS:
         QVERIFY(menu);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QCOMPARE(menu->Command1->mapToGlobal(menu->Command1->rect().center()), onScreen);
+        if (onCircles) {
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                              menu->Label2[0]->mapTo(menu, menu->Label2[0]->rect().center()));
+            QVERIFY(expectOnly<circles0>());
+            return;
+        }
         QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, at);
         if (!stays) {
             QVERIFY(expectOnly<Titlefrm>());

@@ -1,0 +1,198 @@
+#include "startup.h"
+
+#include "displays.h"
+#include "language.h"
+#include "store.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace startup {
+namespace {
+
+// The texts of the command line, in the pupil's language.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// The texts of the toolkit's command-line parser that the program's options can bring out.
+// They are translated with the program's own texts, so that a whole answer reads in one language.
+[[maybe_unused]] const char* const kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+// Every option the program takes, in the order --help lists them. Made once the pupil's
+// language is in use, so that their descriptions are translated.
+struct Options {
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  CommandLine::tr("Show these options and exit.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     CommandLine::tr("Show the program's version and exit.")};
+
+    const QCommandLineOption noRecord{QStringLiteral("no-record"),
+                                      CommandLine::tr("Record nothing of the pupil's answers in this run.")};
+    const QCommandLineOption exportTo{QStringLiteral("export-progress"),
+                                      CommandLine::tr("Write the pupil's checks to FILE as CSV and exit."),
+                                      QStringLiteral("FILE")};
+
+    QList<QCommandLineOption> all() const { return {help, version, noRecord, exportTo}; }
+};
+
+void complain(const QString& text)
+{
+    std::fputs(qPrintable(text), stderr);
+}
+
+// The command that gives the program a virtual display.
+const char* const kVirtualDisplay = "xvfb-run -a vornash";
+
+// What the program says when no display server answers on the displays it tried.
+QString unreachableMessage(const QList<displays::Display>& tried)
+{
+    QStringList names, variables;
+    for (const displays::Display& d : tried) {
+        if (d.name.isEmpty())
+            continue;
+        names << QLatin1Char('"') + d.name + QLatin1Char('"');
+        const QString variable = d.platform == QLatin1String("xcb") ? QStringLiteral("DISPLAY")
+                                                                      : QStringLiteral("WAYLAND_DISPLAY");
+        if (!variables.contains(variable))
+            variables << variable;
+    }
+    return QStringLiteral("vornash: ")
+           + CommandLine::tr("cannot open the display %1: no display server answers there, "
+                             "or this user may not use it.")
+                 .arg(names.join(QStringLiteral(", ")))
+           + QLatin1Char('\n')
+           + CommandLine::tr("Check the %1 variable, or run it under a virtual display: %2")
+                 .arg(variables.join(QStringLiteral(", ")), QLatin1String(kVirtualDisplay))
+           + QLatin1Char('\n');
+}
+
+// The exit status of each way the program can end before it shows a page.
+enum Status { Answered = 0, Refused = 1, NoDisplay = 2 };
+
+// What the platform plugins say when nothing answers on their display.
+bool unanswered(const QString& text)
+{
+    return text.contains(QLatin1String("could not connect to display"))
+           || text.contains(QLatin1String("Failed to create wl_display"));
+}
+
+} // namespace
+
+// Every text the program may say before its window opens is made here, while the pupil's
+// language is in use.
+Prepared prepare(int argc, char** argv)
+{
+    // The parser names the program from the application's arguments; nothing is shown yet.
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vornash"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORNASH_VERSION));
+    // The translation lies beside the program, as its pictures do.
+    language::use(language::chooseFromEnvironment());
+
+    QCommandLineParser parser;
+    // The program's name is a brand, the same in every language.
+    parser.setApplicationDescription(
+        QStringLiteral("Vornash 3 Demo: ")
+        + CommandLine::tr("geometry lessons and problems on circles and paper folding."));
+    // "-bogus" is refused as "bogus", not as the letters b, o, g, u, s.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // The program takes none of the toolkit's own options, so the help offers none.
+    const Options options;
+    parser.addOptions(options.all());
+
+    QString refusal;
+    if (!parser.parse(QCoreApplication::arguments()))
+        refusal = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        refusal = CommandLine::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (!refusal.isEmpty()) {
+        complain(QStringLiteral("vornash: %1\n").arg(refusal)
+                 + CommandLine::tr("Try 'vornash --help' for the options it takes.") + QLatin1Char('\n'));
+        return {Refused, {}};
+    }
+    if (parser.isSet(options.help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return {Answered, {}};
+    }
+    if (parser.isSet(options.version)) {
+        std::printf("vornash %s\n", VORNASH_VERSION);
+        return {Answered, {}};
+    }
+    // The pupil's record written out without any window: one line of reason when it cannot be.
+    if (parser.isSet(options.exportTo)) {
+        QString why;
+        if (record::exportChecks(record::defaultPath(), parser.value(options.exportTo), why))
+            return {Answered, {}};
+        complain(QStringLiteral("vornash: %1\n").arg(why));
+        return {Refused, {}};
+    }
+    const QList<displays::Display> tried
+        = displays::toTry([](const char* name) { return qEnvironmentVariable(name); });
+    if (tried.isEmpty()) {
+        complain(QStringLiteral("vornash: ") + CommandLine::tr("there is no display to show the program on.")
+                 + QLatin1Char('\n') + CommandLine::tr("Run it on a desktop, or under a virtual display: %1")
+                       .arg(QLatin1String(kVirtualDisplay))
+                 + QLatin1Char('\n'));
+        return {NoDisplay, {}};
+    }
+    return {std::nullopt, unreachableMessage(tried), !parser.isSet(options.noRecord)};
+}
+
+DisplayWatch::DisplayWatch(const QString& unreachable)
+    : m_unreachable(unreachable)
+{
+    s_watch = this;
+    m_previous = qInstallMessageHandler(&DisplayWatch::hold);
+}
+
+DisplayWatch::~DisplayWatch()
+{
+    qInstallMessageHandler(m_previous);
+    s_watch = nullptr;
+    for (const Held& held : std::as_const(m_held))
+        pass(held);
+}
+
+void DisplayWatch::pass(const Held& held) const
+{
+    const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+    if (m_previous)
+        m_previous(held.type, context, held.text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, context, held.text)));
+}
+
+void DisplayWatch::hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    DisplayWatch* self = s_watch;
+    if (type != QtFatalMsg) {
+        self->m_held.append({type, QByteArray(context.category), text});
+        return;
+    }
+    bool unreachable = unanswered(text);
+    for (const Held& held : std::as_const(self->m_held))
+        unreachable = unreachable || unanswered(held.text);
+    if (unreachable) {
+        complain(self->m_unreachable);
+        std::fflush(stderr);
+        std::_Exit(2);
+    }
+    for (const Held& held : std::as_const(self->m_held))
+        self->pass(held);
+    self->m_held.clear();
+    self->pass({type, QByteArray(context.category), text});
+}
+
+} // namespace startup
