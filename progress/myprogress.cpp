@@ -119,13 +119,16 @@ myprogress::myprogress(QWidget* parent)
         table->setFont(fonts::design(kTahoma, 9));
         table->horizontalHeader()->setFont(fonts::design(kTahoma, 9, true));
         table->verticalHeader()->setDefaultSectionSize(20);
-        table->setColumnWidth(0, 180);
+        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         table->setColumnWidth(1, 100);
-        table->setColumnWidth(2, 130);
-        table->horizontalHeader()->setStretchLastSection(true);
+        table->setColumnWidth(2, 120);
+        table->setColumnWidth(3, 56);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        pageprops::setGeometry(*table, 360, top + 450, 7200, 2460);
+        pageprops::setGeometry(*table, 360, top + 450, 7200, 2220);
+        // Exactly its six rows high.
+        table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + 6 * 20
+                              + 2 * table->frameWidth());
         tbltypes[i] = table;
     }
 
@@ -195,7 +198,7 @@ void myprogress::showNothing(const QString& why)
 void myprogress::showRecord()
 {
     record::Journal* journal = record::journal();
-    lblname->setText(record::pupilName());
+    lblname->setText(tr("My Progress: %1").arg(record::pupilName()));
     if (!journal) {
         const QString why = record::disabledReason();
         showNothing(why.isEmpty() ? tr("Nothing is recorded: the record is turned off.") : why);

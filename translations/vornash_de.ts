@@ -41,6 +41,25 @@
     </message>
 </context>
 <context>
+    <name>DaysChart</name>
+    <message>
+        <source>Problems done in the last 14 days</source>
+        <translation>Gelöste Aufgaben der letzten 14 Tage</translation>
+    </message>
+    <message>
+        <source>%1: %2 problems, %3 first tries right</source>
+        <translation>%1: %2 Aufgaben, %3 beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>first tries right</source>
+        <translation>beim ersten Versuch richtig</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -478,6 +497,21 @@
         <source>Your answer should be correct to two decimal places. Approximate pi as 3.14159.</source>
         <translation>Gib deine Antwort auf zwei Nachkommastellen genau an. Rechne für π mit 3,14159.</translation>
     </message>
+    <message>
+        <source>%1: practice</source>
+        <translation>%1: Üben</translation>
+    </message>
+</context>
+<context>
+    <name>StateStrip</name>
+    <message>
+        <source>Your progress on these kinds of problem</source>
+        <translation>Dein Fortschritt bei diesen Aufgabenarten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -692,6 +726,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -812,6 +850,143 @@
     </message>
 </context>
 <context>
+    <name>myprogress</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s name</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Kreise</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Papierfalten</translation>
+    </message>
+    <message>
+        <source>Practise weak spots</source>
+        <translation>Schwächen üben</translation>
+    </message>
+    <message>
+        <source>Problems of %1, the kinds you need most first</source>
+        <translation>Aufgaben aus %1, zuerst die Arten, die du am meisten brauchst</translation>
+    </message>
+    <message>
+        <source>Kinds of problem in %1</source>
+        <translation>Aufgabenarten in %1</translation>
+    </message>
+    <message>
+        <source>Kind of problem</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Last ten first tries</source>
+        <translation>Letzte zehn erste Versuche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>The last 14 days</source>
+        <translation>Die letzten 14 Tage</translation>
+    </message>
+    <message>
+        <source>Your most frequent slips</source>
+        <translation>Deine häufigsten Fehler</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Save your checks as a CSV file</source>
+        <translation>Deine Antworten als CSV-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Forget my record</source>
+        <translation>Meine Daten löschen</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work</source>
+        <translation>Alles löschen, was über deine Arbeit gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>My Progress: %1</source>
+        <translation>Mein Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the record is turned off.</source>
+        <translation>Es wird nichts gespeichert: die Aufzeichnung ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>%1: once</source>
+        <translation>%1: einmal</translation>
+    </message>
+    <message>
+        <source>%1: %2 times</source>
+        <translation>%1: %2-mal</translation>
+    </message>
+    <message>
+        <source>No slips so far.</source>
+        <translation>Bisher keine Fehler.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>share of first tries right</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Export my record</source>
+        <translation>Meine Daten exportieren</translation>
+    </message>
+    <message>
+        <source>my-progress</source>
+        <translation>mein-fortschritt</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Your record could not be written to %1.</source>
+        <translation>Deine Daten konnten nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Your record could not be deleted.</source>
+        <translation>Deine Daten konnten nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work? This cannot be undone.</source>
+        <translation>Alles löschen, was über deine Arbeit gespeichert ist? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>problems</name>
     <message>
         <source>Correct, Well Done!</source>
@@ -868,6 +1043,128 @@
     <message>
         <source>If an open-ended cone is constructed from a disc of radius%1 with a sector of angle%2° removed. What is the area of the open-ended cone?</source>
         <translation>Aus einer Kreisscheibe mit dem Radius%1 wird ein Kreisausschnitt mit dem Winkel%2° herausgeschnitten und daraus ein offener Kegel gebaut. Wie groß ist der Flächeninhalt des offenen Kegels?</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message numerus="yes">
+        <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area of a circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector as a fraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector by its angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inscribed hexagon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation type="unfinished">Kreisabschnitt</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Torus&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cone&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been recorded yet in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is not a database file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be read from %1: the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the disk that holds %1 is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,25 @@
     </message>
 </context>
 <context>
+    <name>DaysChart</name>
+    <message>
+        <source>Problems done in the last 14 days</source>
+        <translation>Problemas hechos en los últimos 14 días</translation>
+    </message>
+    <message>
+        <source>%1: %2 problems, %3 first tries right</source>
+        <translation>%1: %2 problemas, %3 bien al primer intento</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>problemas</translation>
+    </message>
+    <message>
+        <source>first tries right</source>
+        <translation>bien al primer intento</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -478,6 +497,21 @@
         <source>Your answer should be correct to two decimal places. Approximate pi as 3.14159.</source>
         <translation>Da tu respuesta redondeada a las centésimas. Usa 3,14159 como aproximación de π.</translation>
     </message>
+    <message>
+        <source>%1: practice</source>
+        <translation>%1: práctica</translation>
+    </message>
+</context>
+<context>
+    <name>StateStrip</name>
+    <message>
+        <source>Your progress on these kinds of problem</source>
+        <translation>Tu progreso en estos tipos de problema</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -692,6 +726,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mi progreso</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -812,6 +850,143 @@
     </message>
 </context>
 <context>
+    <name>myprogress</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s name</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mi progreso</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Círculos</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Plegado de papel</translation>
+    </message>
+    <message>
+        <source>Practise weak spots</source>
+        <translation>Practicar puntos débiles</translation>
+    </message>
+    <message>
+        <source>Problems of %1, the kinds you need most first</source>
+        <translation>Problemas de %1, primero los tipos que más necesitas</translation>
+    </message>
+    <message>
+        <source>Kinds of problem in %1</source>
+        <translation>Tipos de problema en %1</translation>
+    </message>
+    <message>
+        <source>Kind of problem</source>
+        <translation>Tipo de problema</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Last ten first tries</source>
+        <translation>Últimos diez primeros intentos</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>The last 14 days</source>
+        <translation>Los últimos 14 días</translation>
+    </message>
+    <message>
+        <source>Your most frequent slips</source>
+        <translation>Tus errores más frecuentes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Save your checks as a CSV file</source>
+        <translation>Guardar tus respuestas en un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Forget my record</source>
+        <translation>Borrar mi registro</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work</source>
+        <translation>Borrar todo lo registrado sobre tu trabajo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>My Progress: %1</source>
+        <translation>Mi progreso: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the record is turned off.</source>
+        <translation>No se registra nada: el registro está desactivado.</translation>
+    </message>
+    <message>
+        <source>%1: once</source>
+        <translation>%1: una vez</translation>
+    </message>
+    <message>
+        <source>%1: %2 times</source>
+        <translation>%1: %2 veces</translation>
+    </message>
+    <message>
+        <source>No slips so far.</source>
+        <translation>Ningún error hasta ahora.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ninguno todavía</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>share of first tries right</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Export my record</source>
+        <translation>Exportar mi registro</translation>
+    </message>
+    <message>
+        <source>my-progress</source>
+        <translation>mi-progreso</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Your record could not be written to %1.</source>
+        <translation>No se pudo escribir tu registro en %1.</translation>
+    </message>
+    <message>
+        <source>Your record could not be deleted.</source>
+        <translation>No se pudo borrar tu registro.</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work? This cannot be undone.</source>
+        <translation>¿Borrar todo lo registrado sobre tu trabajo? No se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>problems</name>
     <message>
         <source>Correct, Well Done!</source>
@@ -868,6 +1043,128 @@
     <message>
         <source>If an open-ended cone is constructed from a disc of radius%1 with a sector of angle%2° removed. What is the area of the open-ended cone?</source>
         <translation>Se construye un cono abierto con un círculo de radio%1 al que se ha quitado un sector de%2°. ¿Cuál es el área del cono abierto?</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message numerus="yes">
+        <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area of a circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector as a fraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector by its angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inscribed hexagon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation type="unfinished">Segmento</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Torus&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cone&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been recorded yet in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is not a database file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be read from %1: the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the disk that holds %1 is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

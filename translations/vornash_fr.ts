@@ -41,6 +41,25 @@
     </message>
 </context>
 <context>
+    <name>DaysChart</name>
+    <message>
+        <source>Problems done in the last 14 days</source>
+        <translation>Problèmes faits ces 14 derniers jours</translation>
+    </message>
+    <message>
+        <source>%1: %2 problems, %3 first tries right</source>
+        <translation>%1 : %2 problèmes, %3 justes du premier coup</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>problèmes</translation>
+    </message>
+    <message>
+        <source>first tries right</source>
+        <translation>justes du premier coup</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -478,6 +497,21 @@
         <source>Your answer should be correct to two decimal places. Approximate pi as 3.14159.</source>
         <translation>Donne ta réponse arrondie au centième. Prends 3,14159 comme valeur approchée de π.</translation>
     </message>
+    <message>
+        <source>%1: practice</source>
+        <translation>%1 : entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>StateStrip</name>
+    <message>
+        <source>Your progress on these kinds of problem</source>
+        <translation>Tes progrès sur ces sortes de problèmes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -692,6 +726,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -812,6 +850,143 @@
     </message>
 </context>
 <context>
+    <name>myprogress</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s name</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Cercles</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Pliage de papier</translation>
+    </message>
+    <message>
+        <source>Practise weak spots</source>
+        <translation>Travailler mes points faibles</translation>
+    </message>
+    <message>
+        <source>Problems of %1, the kinds you need most first</source>
+        <translation>Des problèmes de %1, d’abord les sortes dont tu as le plus besoin</translation>
+    </message>
+    <message>
+        <source>Kinds of problem in %1</source>
+        <translation>Sortes de problèmes en %1</translation>
+    </message>
+    <message>
+        <source>Kind of problem</source>
+        <translation>Sorte de problème</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Last ten first tries</source>
+        <translation>Dix derniers premiers essais</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>The last 14 days</source>
+        <translation>Les 14 derniers jours</translation>
+    </message>
+    <message>
+        <source>Your most frequent slips</source>
+        <translation>Tes erreurs les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Save your checks as a CSV file</source>
+        <translation>Enregistrer tes réponses dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Forget my record</source>
+        <translation>Effacer mon suivi</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work</source>
+        <translation>Effacer tout ce qui a été noté sur ton travail</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>My Progress: %1</source>
+        <translation>Mes progrès : %1</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the record is turned off.</source>
+        <translation>Rien n’est noté : le suivi est désactivé.</translation>
+    </message>
+    <message>
+        <source>%1: once</source>
+        <translation>%1 : une fois</translation>
+    </message>
+    <message>
+        <source>%1: %2 times</source>
+        <translation>%1 : %2 fois</translation>
+    </message>
+    <message>
+        <source>No slips so far.</source>
+        <translation>Aucune erreur jusqu’ici.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aucun pour l’instant</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>share of first tries right</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Export my record</source>
+        <translation>Exporter mon suivi</translation>
+    </message>
+    <message>
+        <source>my-progress</source>
+        <translation>mes-progres</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Your record could not be written to %1.</source>
+        <translation>Ton suivi n’a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Your record could not be deleted.</source>
+        <translation>Ton suivi n’a pas pu être effacé.</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work? This cannot be undone.</source>
+        <translation>Effacer tout ce qui a été noté sur ton travail ? Cela ne peut pas être annulé.</translation>
+    </message>
+</context>
+<context>
     <name>problems</name>
     <message>
         <source>Correct, Well Done!</source>
@@ -868,6 +1043,128 @@
     <message>
         <source>If an open-ended cone is constructed from a disc of radius%1 with a sector of angle%2° removed. What is the area of the open-ended cone?</source>
         <translation>On construit un cône ouvert à partir d’un disque de rayon%1 dont on a retiré un secteur d’angle%2°. Quelle est l’aire du cône ouvert&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message numerus="yes">
+        <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area of a circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector as a fraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sector by its angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inscribed hexagon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation type="unfinished">Segment</translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cylinder&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Torus&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möbius strip&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cone&apos;s area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been recorded yet in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is not a database file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be read from %1: the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: %1 cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the disk that holds %1 is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
