@@ -7,6 +7,8 @@
 //   vornash-bench-probe check <cycles>     a wrong answer checked, to verdict and feedback painted
 //   vornash-bench-probe animate <page> <s> the page's animation timer and CPU time for <s> seconds
 //   vornash-bench-probe road               the whole road; peak resident memory
+//   vornash-bench-probe record <checks>    writes a record of that many checks ($XDG_DATA_HOME)
+//   vornash-bench-probe progress <cycles>  "My Progress" on the menu, to the progress page painted
 
 #include "measure.h"
 #include "probeapp.h"
@@ -16,6 +18,9 @@
 #include "folding0.h"
 #include "framename.h"
 #include "intro0.h"
+#include "journal.h"
+#include "myprogress.h"
+#include "store.h"
 #include "jotter.h"
 #include "labelbutton.h"
 #include "module1.h"
@@ -36,6 +41,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <cstdio>
@@ -289,6 +295,76 @@ int animate(ProbeApplication& app, const QString& pageName, double seconds)
     return 0;
 }
 
+// The program's journal over the record in $XDG_DATA_HOME, made here when start-up made none.
+void ensureJournal()
+{
+    if (!record::journal())
+        record::setJournal(new record::Journal(record::defaultPath(), qApp));
+}
+
+// A pupil's record of `checks` checks over the last weeks, a few checks to a problem.
+int writeRecord(int checks)
+{
+    record::Store store(record::defaultPath());
+    if (store.status() != record::Store::Status::Open)
+        return 1;
+    QRandomGenerator random(1);
+    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-60);
+    QList<record::Event> batch;
+    record::Event shown;
+    for (int i = 0, onProblem = 3; i < checks; ++i, ++onProblem) {
+        if (onProblem >= 1 + int(random.bounded(3))) {
+            shown = record::makeEvent(record::Kind::Shown);
+            shown.time = start.addSecs(qint64(i) * 500);
+            shown.problem = shown.id;
+            shown.module = random.bounded(2) ? record::Module::Circles : record::Module::Folding;
+            shown.type = int(random.bounded(6));
+            shown.question = QStringLiteral("What is the area of a circle of radius 7?");
+            batch << shown;
+            onProblem = 0;
+        }
+        record::Event check = shown;
+        check.id = QUuid::createUuid();
+        check.kind = record::Kind::Check;
+        check.time = shown.time.addSecs(20 + onProblem * 10);
+        check.firstTry = onProblem == 0;
+        check.right = random.generateDouble() < 0.6;
+        check.typed = QStringLiteral("153.94");
+        check.value = 153.94;
+        if (!check.right)
+            check.slips = QStringList{QStringLiteral("c1.nosq")};
+        check.seconds = 25.0;
+        check.language = QStringLiteral("en");
+        batch << check;
+        if (batch.size() >= 2000) {
+            if (!store.append(batch))
+                return 1;
+            batch.clear();
+        }
+    }
+    return store.append(batch) ? 0 : 1;
+}
+
+// From the menu's "My Progress" to the progress page painted, the record read on the way.
+int progressPage(ProbeApplication& app, int cycles)
+{
+    startLikeTheProgram();
+    ensureJournal();
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        closeEverything();
+        auto* menu = qobject_cast<intro0*>(navigation::show(QStringLiteral("intro0")));
+        if (!menu || !app.waitForPaint(menu))
+            return 1;
+        ProbeApplication::spin(200);
+        const double ms = timedSwitch(app, menu->lblprogress);
+        auto* page = qobject_cast<myprogress*>(onlyPage());
+        if (ms < 0 || !page)
+            return 1;
+        say("progress_ms", ms);
+    }
+    return 0;
+}
+
 // Title, menu, each lesson through its four shapes, each problem page with the Jotter and
 // strokes on it, and back to the menu.
 int wholeRoad(ProbeApplication& app)
@@ -330,6 +406,18 @@ int wholeRoad(ProbeApplication& app)
     if (!menu || !app.waitForPaint(menu))
         return 1;
     ProbeApplication::spin(300);
+    // The progress page over the record, and back.
+    ensureJournal();
+    bench::click(menu->lblprogress);
+    auto* progress = qobject_cast<myprogress*>(onlyPage());
+    if (!progress || !app.waitForPaint(progress))
+        return 1;
+    ProbeApplication::spin(300);
+    bench::click(progress->cmdexit);
+    menu = qobject_cast<intro0*>(onlyPage());
+    if (!menu || !app.waitForPaint(menu))
+        return 1;
+    ProbeApplication::spin(300);
     say("peak_rss_mb", double(bench::peakResidentKb()) / 1024.0);
     return 0;
 }
@@ -354,8 +442,12 @@ int main(int argc, char** argv)
         result = animate(app, args.value(2), qMax(1.0, args.value(3).toDouble()));
     else if (mode == QLatin1String("road"))
         result = wholeRoad(app);
+    else if (mode == QLatin1String("record"))
+        result = writeRecord(qMax(1, args.value(2).toInt()));
+    else if (mode == QLatin1String("progress"))
+        result = progressPage(app, qMax(1, args.value(2).toInt()));
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|record N|progress N\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

@@ -890,7 +890,7 @@
     </message>
     <message>
         <source>Last ten first tries</source>
-        <translation>Letzte zehn erste Versuche</translation>
+        <translation>Erste Versuche</translation>
     </message>
     <message>
         <source>Right</source>

@@ -890,7 +890,7 @@
     </message>
     <message>
         <source>Last ten first tries</source>
-        <translation>Últimos diez primeros intentos</translation>
+        <translation>Primeros intentos</translation>
     </message>
     <message>
         <source>Right</source>

@@ -890,7 +890,7 @@
     </message>
     <message>
         <source>Last ten first tries</source>
-        <translation>Dix derniers premiers essais</translation>
+        <translation>Premiers essais</translation>
     </message>
     <message>
         <source>Right</source>
