@@ -1,5 +1,7 @@
+#include "language.h"
 #include "navigation.h"
 #include "road.h"
+#include "store.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,7 +17,7 @@ enum class Start { Run, Answered, Refused };
 
 // The command line is read before any window system is touched, so that --help and --version
 // answer on a machine without a display.
-Start readCommandLine(int argc, char** argv)
+Start readCommandLine(int argc, char** argv, bool& record)
 {
     // The parser names the program from the application's arguments; nothing is shown yet.
     QCoreApplication core(argc, argv);
@@ -32,7 +34,12 @@ Start readCommandLine(int argc, char** argv)
                                   QStringLiteral("Show these options and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version and exit."));
-    parser.addOptions({help, version});
+    const QCommandLineOption noRecord(QStringLiteral("no-record"),
+                                      QStringLiteral("Record nothing of the pupil's answers in this run."));
+    const QCommandLineOption exportTo(QStringLiteral("export-progress"),
+                                      QStringLiteral("Write the pupil's checks to FILE as CSV and exit."),
+                                      QStringLiteral("FILE"));
+    parser.addOptions({help, version, noRecord, exportTo});
 
     QString refusal;
     if (!parser.parse(QCoreApplication::arguments()))
@@ -52,6 +59,15 @@ Start readCommandLine(int argc, char** argv)
         std::printf("vornash %s\n", VORNASH_VERSION);
         return Start::Answered;
     }
+    if (parser.isSet(exportTo)) {
+        language::use(language::chooseFromEnvironment());
+        QString why;
+        if (record::exportChecks(record::defaultPath(), parser.value(exportTo), why))
+            return Start::Answered;
+        std::fprintf(stderr, "vornash: %s\n", qPrintable(why));
+        return Start::Refused;
+    }
+    record = !parser.isSet(noRecord);
     return Start::Run;
 }
 
@@ -85,7 +101,8 @@ bool displayUnreachable()
 
 int main(int argc, char** argv)
 {
-    switch (readCommandLine(argc, argv)) {
+    bool record = true;
+    switch (readCommandLine(argc, argv, record)) {
     case Start::Answered: return 0;
     case Start::Refused: return 1;
     case Start::Run: break;
@@ -109,6 +126,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     road::startApplication();
+    road::startRecord(record);
     navigation::show(QStringLiteral("Titlefrm"));
     return QApplication::exec();
 }

@@ -8,12 +8,15 @@
 #include "myprogress.h"
 #include "navigation.h"
 #include "pictures.h"
+#include "journal.h"
 #include "problempage.h"
+#include "store.h"
 #include "titlefrm.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmapCache>
+#include <QSettings>
 
 namespace road {
 
@@ -54,6 +57,21 @@ void startApplication()
     registerAllPages();
     // The program ends only from the title screen's "Exit", never when a page is left.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void startRecord(bool wanted)
+{
+    // The system scope: $XDG_CONFIG_DIRS/vornash/vornash.conf, by default in /etc/xdg.
+    const QSettings system(QSettings::SystemScope, QStringLiteral("vornash"), QStringLiteral("vornash"));
+    if (!wanted)
+        record::setDisabledReason(QCoreApplication::translate(
+            "record", "Nothing is recorded: the program was started with --no-record."));
+    else if (!system.value(QStringLiteral("record/enabled"), true).toBool())
+        record::setDisabledReason(QCoreApplication::translate(
+            "record", "Nothing is recorded: recording is turned off on this computer (%1).")
+                                      .arg(system.fileName()));
+    else
+        record::setJournal(new record::Journal(record::defaultPath(), qApp));
 }
 
 } // namespace road

@@ -9,4 +9,9 @@ void registerAllPages();
 // icon, a translation for the pupil's language, the picture cache, and the page registry.
 // Needs the QApplication; the benchmark takes the same path.
 void startApplication();
+
+// Makes the program's journal of the pupil's record, unless the record is turned off by
+// `--no-record` (`wanted` false) or by the system setting [record] enabled=false; nothing of
+// the record is read until a problem page is shown.
+void startRecord(bool wanted);
 }

@@ -4,6 +4,7 @@
 #include "draws.h"
 #include "fonts.h"
 #include "generators.h"
+#include "journal.h"
 #include "jotter.h"
 #include "language.h"
 #include "mediabar.h"
@@ -19,6 +20,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -37,6 +39,16 @@ problems::Separator typedSeparator()
 {
     return language::decimalComma() ? problems::Separator::PointOrComma
                                     : problems::Separator::Point;
+}
+
+// Whether the typed text begins with a number, as the answer reader reads it (else it reads 0).
+bool hasNumber(const QString& typed)
+{
+    QString text = typed;
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    const QString digits = language::decimalComma() ? QStringLiteral("^[+-]?[.,]?\\d")
+                                                    : QStringLiteral("^[+-]?\\.?\\d");
+    return text.contains(QRegularExpression(digits));
 }
 
 void paintYellow(QWidget& w)
@@ -177,6 +189,55 @@ void ProblemPage::calculate()
     Module1::answer = p.answer;
     m_problem = p;
     m_escalation = {};
+    if (record::Journal* journal = record::journal()) {
+        const record::Event shown = recordEvent(record::Kind::Shown);
+        m_shown = shown.id;
+        m_shownFor.start();
+        m_triedOrShown = false;
+        record::Event first = shown;
+        first.problem = shown.id;
+        journal->post(first);
+    }
+}
+
+record::Event ProblemPage::recordEvent(record::Kind kind) const
+{
+    record::Event e = record::makeEvent(kind);
+    e.problem = m_shown;
+    e.module = m_problem.module == problems::Module::Circles ? record::Module::Circles
+                                                             : record::Module::Folding;
+    e.type = m_problem.type;
+    e.r = m_problem.r;
+    e.n = m_problem.n;
+    e.a = m_problem.a;
+    e.b = m_problem.b;
+    e.question = m_problem.question;
+    e.language = language::current();
+    return e;
+}
+
+QString ProblemPage::recordCheck(const QString& typed, const problems::Said& said)
+{
+    record::Journal* journal = record::journal();
+    if (!journal)
+        return {};
+    record::Event check = recordEvent(record::Kind::Check);
+    check.typed = typed;
+    if (hasNumber(typed))
+        check.value = problems::readAnswer(typed, typedSeparator());
+    check.right = problems::isRight(problems::readAnswer(typed, typedSeparator()), m_problem.answer);
+    check.firstTry = !std::exchange(m_triedOrShown, true);
+    check.slips = said.slips;
+    check.step = said.kind == problems::Said::NextStep ? m_escalation.steps : 0;
+    check.seconds = double(m_shownFor.elapsed()) / 1000.0;
+    journal->post(check);
+    const auto news = journal->takeNews(check.module, check.type);
+    const QString name = record::typeName(check.module, check.type);
+    if (news == record::State::Mastered)
+        return tr("You have mastered %1!").arg(name);
+    if (news == record::State::NeedsHelp)
+        return tr("Ask your teacher to help you with %1 problems.").arg(name);
+    return {};
 }
 
 problems::Problem ProblemPage::practiceProblem(const problems::Draw& draw)
@@ -213,8 +274,11 @@ void ProblemPage::cmdcheckit_Click()
     Label4->setText(problems::verdict(Text1->text(), Module1::answer, typedSeparator()));
     textfit::fit(*Label4);
     Label4->show();
-    showFeedback(
-        problems::afterCheck(m_problem, Text1->text(), m_escalation, typedSeparator()).text);
+    const problems::Said said = problems::afterCheck(m_problem, Text1->text(), m_escalation,
+                                                     typedSeparator());
+    const QString news = recordCheck(Text1->text(), said);
+    showFeedback(news.isEmpty() || said.text.isEmpty() ? said.text + news
+                                                        : said.text + QLatin1Char(' ') + news);
 }
 
 void ProblemPage::cmdsoln_Click()
@@ -223,6 +287,10 @@ void ProblemPage::cmdsoln_Click()
     textfit::fit(*Label4);
     Label4->show();
     showFeedback(problems::workedSolution(m_problem, language::decimalPoint()));
+    if (record::Journal* journal = record::journal()) {
+        m_triedOrShown = true;
+        journal->post(recordEvent(record::Kind::AnswerShown));
+    }
 }
 
 void ProblemPage::showFeedback(const QString& text)

@@ -6,6 +6,9 @@
 #include "feedback.h"
 #include "page.h"
 #include "problem.h"
+#include "record.h"
+
+#include <QElapsedTimer>
 
 class PictureBox;
 class MediaBar;
@@ -70,6 +73,10 @@ private:
     void showFeedback(const QString& text);
     problems::Problem practiceProblem(const problems::Draw& draw);
     void showStates();
+    // The pupil's record: each problem shown, check and answer shown, handed to the journal.
+    // After a check, what the record has to say: a type just mastered or needing help.
+    record::Event recordEvent(record::Kind kind) const;
+    QString recordCheck(const QString& typed, const problems::Said& said);
 
     Generator m_generate = nullptr;
     problems::Module m_module = problems::Module::Circles;
@@ -78,6 +85,9 @@ private:
     Player* m_player = nullptr;
     problems::Problem m_problem;       // the problem on show, with its numbers
     problems::Escalation m_escalation; // how far its next steps have gone
+    QUuid m_shown;                     // the record's id of the problem on show
+    QElapsedTimer m_shownFor;
+    bool m_triedOrShown = false;       // a check made or the answer shown: no first try left
 };
 
 // The Circles problem page.

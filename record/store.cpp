@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
+#include <QSaveFile>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -127,6 +128,16 @@ struct Store::Impl {
     bool migrate(int from);
     QString moveAside();
     bool canWrite() const;
+    // A write transaction that takes the lock at once: a deferred one that read first could not
+    // take it after a second copy wrote, and would fail without waiting.
+    bool begin() const { return query(QStringLiteral("BEGIN IMMEDIATE")).isActive(); }
+    bool commit() const
+    {
+        if (query(QStringLiteral("COMMIT")).isActive())
+            return true;
+        query(QStringLiteral("ROLLBACK"));
+        return false;
+    }
     void open(Access access);
     void fail(const char* text, const QString& place)
     {
@@ -169,23 +180,24 @@ QString Store::Impl::check(int& version)
 
 bool Store::Impl::migrate(int from)
 {
-    QSqlDatabase base = db();
-    if (!base.transaction())
+    // Taken with the write lock, so that a second copy starting at the same moment waits and
+    // then finds the schema made.
+    if (!begin())
         return false;
-    for (int v = from; v < kVersion; ++v) {
-        for (const QString& sql : QString::fromLatin1(kMigrations[v]).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            if (!query(sql).isActive()) {
-                base.rollback();
-                return false;
-            }
-        }
-    }
+    QSqlQuery current = query(QStringLiteral("PRAGMA user_version"));
+    if (current.next())
+        from = std::max(from, current.value(0).toInt());
+    current.finish();
+    bool ok = true;
+    for (int v = from; ok && v < kVersion; ++v)
+        for (const QString& sql : QString::fromLatin1(kMigrations[v]).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            ok = ok && query(sql).isActive();
     // A pragma takes no bound values; the version is a number of ours.
-    if (!query(QStringLiteral("PRAGMA user_version = %1").arg(kVersion)).isActive()) {
-        base.rollback();
-        return false;
-    }
-    return base.commit();
+    ok = ok && query(QStringLiteral("PRAGMA user_version = %1").arg(std::max(from, kVersion))).isActive();
+    if (ok)
+        return commit();
+    query(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 QString Store::Impl::moveAside()
@@ -321,7 +333,7 @@ bool Store::append(const QList<Event>& events)
     if (!d->canWrite())
         return false;
     QSqlDatabase db = d->db();
-    if (!db.transaction())
+    if (!d->begin())
         return false;
     QSqlQuery shownQuestion(db);
     shownQuestion.prepare(QStringLiteral("SELECT question FROM events WHERE id = ?"));
@@ -353,11 +365,11 @@ bool Store::append(const QList<Event>& events)
         for (const QVariant& v : values)
             insert.addBindValue(v);
         if (!insert.exec()) {
-            db.rollback();
+            d->query(QStringLiteral("ROLLBACK"));
             return false;
         }
     }
-    return db.commit() || (db.rollback(), false);
+    return d->commit();
 }
 
 TypeHistory Store::history(Module m, int type) const
@@ -486,18 +498,18 @@ bool Store::markSent(const QList<QUuid>& ids)
     if (!d->canWrite())
         return false;
     QSqlDatabase db = d->db();
-    if (!db.transaction())
+    if (!d->begin())
         return false;
     QSqlQuery q(db);
     q.prepare(QStringLiteral("UPDATE events SET sent = 1 WHERE id = ?"));
     for (const QUuid& id : ids) {
         q.addBindValue(id.toString(QUuid::WithoutBraces));
         if (!q.exec()) {
-            db.rollback();
+            d->query(QStringLiteral("ROLLBACK"));
             return false;
         }
     }
-    return db.commit() || (db.rollback(), false);
+    return d->commit();
 }
 
 int Store::unsentChecks() const
@@ -563,6 +575,26 @@ bool writeChecksCsv(const QList<Event>& events, QIODevice& out, const QStringLis
     }
     const QByteArray bytes = text.toUtf8();
     return out.write(bytes) == bytes.size();
+}
+
+bool exportChecks(const QString& recordPath, const QString& file, QString& why)
+{
+    QList<Event> events;
+    if (QFileInfo::exists(recordPath)) {
+        Store store(recordPath, Store::Access::Read);
+        if (store.status() == Store::Status::Unusable) {
+            why = store.why();
+            return false;
+        }
+        events = store.events();
+    }
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !writeChecksCsv(events, out) || !out.commit()) {
+        why = QCoreApplication::translate("record", "%1 cannot be written: %2")
+                  .arg(QDir::toNativeSeparators(file), out.errorString());
+        return false;
+    }
+    return true;
 }
 
 } // namespace record

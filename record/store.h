@@ -73,4 +73,9 @@ private:
 // With `pupils` (one per event), a first column "pupil" is added, for the class.
 bool writeChecksCsv(const QList<Event>& events, QIODevice& out, const QStringList& pupils = {});
 
+// Writes the checks of the record at `recordPath` to `file` as above, changing nothing in the
+// record; false, with a one-line translated reason in `why`, when it cannot. A record not made
+// yet gives the header alone.
+bool exportChecks(const QString& recordPath, const QString& file, QString& why);
+
 } // namespace record
