@@ -23,6 +23,14 @@ struct Sentence {
     const char* text;
 };
 
+const char* const kHalved = QT_TRANSLATE_NOOP("Feedback", "The radius is already %1; you halved "
+                                                          "it as if it were the diameter.");
+const char* const kNotSquared = QT_TRANSLATE_NOOP("Feedback", "Square the radius: the area uses "
+                                                              "r × r.");
+const char* const kKeepDigits = QT_TRANSLATE_NOOP("Feedback", "So close — keep every digit to "
+                                                              "the end, then round to two decimal "
+                                                              "places.");
+
 const Sentence kSentences[] = {
     {"c0.pir", QT_TRANSLATE_NOOP("Feedback", "That is π × r; the circumference is π × the "
                                              "diameter, and the diameter is 2 × r.")},
@@ -37,14 +45,18 @@ const Sentence kSentences[] = {
                                               "radius, %1.")},
     {"c1.sqpi", QT_TRANSLATE_NOOP("Feedback", "Only the radius is squared, not π: the area is "
                                               "π × r × r.")},
-    {"c2.whole", QT_TRANSLATE_NOOP("Feedback", "That is the whole circle; the sector is one "
-                                               "%2th of it.")},
+    {"c1.half", kHalved},
+    {"c1.nopi", QT_TRANSLATE_NOOP("Feedback", "The area is π × r²: multiply by π as well.")},
+    {"c2.whole", QT_TRANSLATE_NOOP("Feedback", "That is the whole circle; the sector is 1/%2 "
+                                               "of it.")},
     {"c2.arc", QT_TRANSLATE_NOOP("Feedback", "That is the arc's length; the question asks for "
                                              "the sector's area.")},
     {"c2.deg", QT_TRANSLATE_NOOP("Feedback", "Here %2 says what part of the circle the sector "
-                                             "is, one %2th, not an angle in degrees.")},
+                                             "is, 1/%2, not an angle in degrees.")},
     {"c2.diam", QT_TRANSLATE_NOOP("Feedback", "You used the diameter; the formula uses the "
                                               "radius, %1.")},
+    {"c2.half", kHalved},
+    {"c2.nosq", kNotSquared},
     {"c3.rad", QT_TRANSLATE_NOOP("Feedback", "The angle is in degrees, so take %3/360 of the "
                                              "circle (½ × r² × θ needs the angle in radians).")},
     {"c3.x2", QT_TRANSLATE_NOOP("Feedback", "That is twice the sector: a full turn is 360°, "
@@ -57,6 +69,8 @@ const Sentence kSentences[] = {
                                               "the part with the angle of %3°.")},
     {"c3.diam", QT_TRANSLATE_NOOP("Feedback", "You used the diameter; the formula uses the "
                                               "radius, %1.")},
+    {"c3.half", kHalved},
+    {"c3.nosq", kNotSquared},
     {"c4.one", QT_TRANSLATE_NOOP("Feedback", "That is one of the triangles; the hexagon is six "
                                              "of them.")},
     {"c4.nohalf", QT_TRANSLATE_NOOP("Feedback", "A triangle's area is ½ × base × height: the ½ "
@@ -80,6 +94,8 @@ const Sentence kSentences[] = {
     {"f0.diam", QT_TRANSLATE_NOOP("Feedback", "That is the diameter; the radius is half of it.")},
     {"f0.half", QT_TRANSLATE_NOOP("Feedback", "The side that goes round is the circumference, "
                                               "2 × π × r.")},
+    {"f0.times", QT_TRANSLATE_NOOP("Feedback", "The side that goes round is 2 × π × r, so "
+                                               "divide it by 2 × π.")},
     {"f1.both", QT_TRANSLATE_NOOP("Feedback", "Count the paper once: rolling or bending it does "
                                               "not add area.")},
     {"f1.perim", QT_TRANSLATE_NOOP("Feedback", "That is the perimeter, a length; the question "
@@ -127,6 +143,91 @@ const Sentence kSentences[] = {
                                          "number.")},
     {"cut2", QT_TRANSLATE_NOOP("Feedback", "So close — round the second decimal: round up when "
                                            "the third is 5 or more.")},
+    {"early", kKeepDigits},
+    // What the text shows before its number is looked at.
+    {"nonum", QT_TRANSLATE_NOOP("Feedback", "Type your answer as a number, with two decimal "
+                                            "places.")},
+    {"comma", QT_TRANSLATE_NOOP("Feedback", "Write the decimals after a point, not a comma: the "
+                                            "number stops at the comma.")},
+    {"pitext", QT_TRANSLATE_NOOP("Feedback", "Type the number only: multiply by π yourself, with "
+                                             "the value the page gives.")},
+    {"group", QT_TRANSLATE_NOOP("Feedback", "Leave out the thousands separator: the page does not "
+                                            "read it as one.")},
+    {"minus", QT_TRANSLATE_NOOP("Feedback", "An area can't be negative: drop the minus sign.")},
+    {"minus.length", QT_TRANSLATE_NOOP("Feedback", "A length can't be negative: drop the minus "
+                                                   "sign.")},
+};
+
+// A short name for each slip, for the pages that count them.
+const Sentence kTitles[] = {
+    {"c0.pir", QT_TRANSLATE_NOOP("Feedback", "π × r, the 2 left out")},
+    {"c0.area", QT_TRANSLATE_NOOP("Feedback", "the area for the circumference")},
+    {"c0.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter used for the radius")},
+    {"c1.circ", QT_TRANSLATE_NOOP("Feedback", "the circumference for the area")},
+    {"c1.nosq", QT_TRANSLATE_NOOP("Feedback", "the radius not squared")},
+    {"c1.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter used for the radius")},
+    {"c1.sqpi", QT_TRANSLATE_NOOP("Feedback", "π squared with the radius")},
+    {"c1.half", QT_TRANSLATE_NOOP("Feedback", "the radius halved as if a diameter")},
+    {"c1.nopi", QT_TRANSLATE_NOOP("Feedback", "π left out")},
+    {"c2.whole", QT_TRANSLATE_NOOP("Feedback", "the whole circle")},
+    {"c2.arc", QT_TRANSLATE_NOOP("Feedback", "the arc's length for the area")},
+    {"c2.deg", QT_TRANSLATE_NOOP("Feedback", "the fraction taken as an angle")},
+    {"c2.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter used for the radius")},
+    {"c2.half", QT_TRANSLATE_NOOP("Feedback", "the radius halved as if a diameter")},
+    {"c2.nosq", QT_TRANSLATE_NOOP("Feedback", "the radius not squared")},
+    {"c3.rad", QT_TRANSLATE_NOOP("Feedback", "degrees used as radians")},
+    {"c3.x2", QT_TRANSLATE_NOOP("Feedback", "twice the sector")},
+    {"c3.arc", QT_TRANSLATE_NOOP("Feedback", "the arc's length for the area")},
+    {"c3.whole", QT_TRANSLATE_NOOP("Feedback", "the whole circle")},
+    {"c3.rest", QT_TRANSLATE_NOOP("Feedback", "the rest of the circle")},
+    {"c3.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter used for the radius")},
+    {"c3.half", QT_TRANSLATE_NOOP("Feedback", "the radius halved as if a diameter")},
+    {"c3.nosq", QT_TRANSLATE_NOOP("Feedback", "the radius not squared")},
+    {"c4.one", QT_TRANSLATE_NOOP("Feedback", "one triangle only")},
+    {"c4.nohalf", QT_TRANSLATE_NOOP("Feedback", "the triangle's ½ left out")},
+    {"c4.hr", QT_TRANSLATE_NOOP("Feedback", "the triangle's height taken as r")},
+    {"c4.circle", QT_TRANSLATE_NOOP("Feedback", "the whole circle")},
+    {"c4.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter used for the radius")},
+    {"c5.all6", QT_TRANSLATE_NOOP("Feedback", "all six segments")},
+    {"c5.sector", QT_TRANSLATE_NOOP("Feedback", "the sector, its triangle not taken away")},
+    {"c5.hr", QT_TRANSLATE_NOOP("Feedback", "the triangle's height taken as r")},
+    {"c5.nohalf", QT_TRANSLATE_NOOP("Feedback", "the triangle's ½ left out")},
+    {"c5.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter used for the radius")},
+    {"f0.long", QT_TRANSLATE_NOOP("Feedback", "the longer side taken round")},
+    {"f0.diam", QT_TRANSLATE_NOOP("Feedback", "the diameter for the radius")},
+    {"f0.half", QT_TRANSLATE_NOOP("Feedback", "the side halved, π left out")},
+    {"f0.times", QT_TRANSLATE_NOOP("Feedback", "the side multiplied by 2π")},
+    {"f1.both", QT_TRANSLATE_NOOP("Feedback", "the paper counted twice")},
+    {"f1.perim", QT_TRANSLATE_NOOP("Feedback", "the perimeter for the area")},
+    {"f1.sum", QT_TRANSLATE_NOOP("Feedback", "the sides added")},
+    {"f1.2pirh", QT_TRANSLATE_NOOP("Feedback", "the sides taken as radii")},
+    {"f2.both", QT_TRANSLATE_NOOP("Feedback", "the paper counted twice")},
+    {"f2.perim", QT_TRANSLATE_NOOP("Feedback", "the perimeter for the area")},
+    {"f2.sum", QT_TRANSLATE_NOOP("Feedback", "the sides added")},
+    {"f2.4pi2", QT_TRANSLATE_NOOP("Feedback", "the sides taken as radii")},
+    {"f3.one", QT_TRANSLATE_NOOP("Feedback", "one long side only")},
+    {"f3.short", QT_TRANSLATE_NOOP("Feedback", "the shorter sides")},
+    {"f3.perim", QT_TRANSLATE_NOOP("Feedback", "the whole perimeter")},
+    {"f4.one", QT_TRANSLATE_NOOP("Feedback", "one face only")},
+    {"f4.perim", QT_TRANSLATE_NOOP("Feedback", "the perimeter for the area")},
+    {"f5.cut", QT_TRANSLATE_NOOP("Feedback", "the cut-away sector")},
+    {"f5.whole", QT_TRANSLATE_NOOP("Feedback", "the whole disc")},
+    {"f5.arc", QT_TRANSLATE_NOOP("Feedback", "the rim's length for the area")},
+    {"f5.rad", QT_TRANSLATE_NOOP("Feedback", "degrees used as radians")},
+    {"pi314", QT_TRANSLATE_NOOP("Feedback", "π taken as 3.14")},
+    {"pi227", QT_TRANSLATE_NOOP("Feedback", "π taken as 22/7")},
+    {"pi3142", QT_TRANSLATE_NOOP("Feedback", "π taken as 3.142")},
+    {"rt173", QT_TRANSLATE_NOOP("Feedback", "√3 taken as 1.73")},
+    {"rt1732", QT_TRANSLATE_NOOP("Feedback", "√3 taken as 1.732")},
+    {"r1", QT_TRANSLATE_NOOP("Feedback", "one decimal place only")},
+    {"r0", QT_TRANSLATE_NOOP("Feedback", "a whole number for two places")},
+    {"cut2", QT_TRANSLATE_NOOP("Feedback", "the second decimal cut, not rounded")},
+    {"early", QT_TRANSLATE_NOOP("Feedback", "rounded before the end")},
+    {"nonum", QT_TRANSLATE_NOOP("Feedback", "no number typed")},
+    {"comma", QT_TRANSLATE_NOOP("Feedback", "a decimal comma")},
+    {"pitext", QT_TRANSLATE_NOOP("Feedback", "π typed after the number")},
+    {"group", QT_TRANSLATE_NOOP("Feedback", "a thousands separator")},
+    {"minus", QT_TRANSLATE_NOOP("Feedback", "a minus sign")},
 };
 
 // Accuracy slips of one family share a sentence when several of them fit the typed number.
@@ -138,8 +239,6 @@ const char* familySentence(const char* id)
     if (std::strncmp(id, "rt", 2) == 0)
         return QT_TRANSLATE_NOOP("Feedback", "So close — √3 was rounded too early; keep all its "
                                              "digits until the end.");
-    if (id[0] == 'r')
-        return QT_TRANSLATE_NOOP("Feedback", "So close — give two decimal places.");
     return nullptr;
 }
 
@@ -147,8 +246,7 @@ const char* pooledSentence(bool withPi)
 {
     return withPi ? QT_TRANSLATE_NOOP("Feedback", "So close — use π = 3.14159, keep every digit "
                                                   "to the end, then round to two decimal places.")
-                  : QT_TRANSLATE_NOOP("Feedback", "So close — keep every digit to the end, then "
-                                                  "round to two decimal places.");
+                  : kKeepDigits;
 }
 
 // The next steps of each type: the plan in letters, then in the question's numbers.
@@ -163,8 +261,8 @@ const Plan kCirclesPlans[6] = {
     {QT_TRANSLATE_NOOP("Feedback", "The area of a circle is π × r²: π times the radius times "
                                    "the radius."),
      QT_TRANSLATE_NOOP("Feedback", "Work out π × %1 × %1.")},
-    {QT_TRANSLATE_NOOP("Feedback", "The sector is one n-th of the circle: work out the circle's "
-                                   "area, π × r², then divide it by n."),
+    {QT_TRANSLATE_NOOP("Feedback", "The sector is 1/%2 of the circle: work out the circle's "
+                                   "area, π × r², then divide it by %2."),
      QT_TRANSLATE_NOOP("Feedback", "Work out π × %1² ÷ %2.")},
     {QT_TRANSLATE_NOOP("Feedback", "The sector is θ/360 of the circle: π × r² × θ ÷ 360, with "
                                    "the angle θ in degrees."),
@@ -205,7 +303,7 @@ const char* const kLastStep = QT_TRANSLATE_NOOP("Feedback", "Press Answer to see
 const char* const kWorked[2][6] = {
     {QT_TRANSLATE_NOOP("Feedback", "The circumference is 2 × π × r: 2 × π × %1 = %7"),
      QT_TRANSLATE_NOOP("Feedback", "The area of a circle is π × r²: π × %1² = %7"),
-     QT_TRANSLATE_NOOP("Feedback", "The sector is one %2th of the circle: π × %1² ÷ %2 = %7"),
+     QT_TRANSLATE_NOOP("Feedback", "The sector is 1/%2 of the circle: π × %1² ÷ %2 = %7"),
      QT_TRANSLATE_NOOP("Feedback", "The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = "
                                    "%7"),
      QT_TRANSLATE_NOOP("Feedback", "Six triangles, each ½ × %1 × (√3/2 × %1): 6 × ½ × %1 × "
@@ -280,56 +378,110 @@ QString both(const QString& first, const QString& second)
     return Say::tr("%1 Or perhaps: %2").arg(first, second);
 }
 
-// What the text itself says before its number is looked at, or nothing. One pass over the
-// text as the answer reader sees it (without the blanks it skips), however long it is.
-QString textSentence(QStringView typed, Separator separator)
+// What the text shows besides the value the reader takes from it. One pass over the text as the
+// answer reader sees it (without the blanks it skips), however long it is.
+struct Reading {
+    bool number = false;    // it begins with a number
+    int decimals = 0;       // digits typed after the decimal separator
+    bool commaNext = false; // a comma and a digit straight after the number, the comma not read
+    bool piNext = false;    // pi typed after the number
+    // Digits in groups of three, with a separator that stops the reader or changes its reading.
+    bool grouped = false;
+    bool surelyGrouped = false; // several groups, decimals after them, or a blank between them
+    double ungrouped = 0.0;     // the number without the separators
+    int ungroupedDecimals = 0;
+};
+
+bool isAsciiDigit(QChar c)
 {
+    return c >= u'0' && c <= u'9';
+}
+
+// The blanks that group digits and that the reader does not skip.
+bool isGroupBlank(QChar c)
+{
+    return c == u'\u00a0' || c == u'\u202f' || c == u'\u2009';
+}
+
+Reading readTyped(QStringView typed, Separator separator)
+{
+    const bool comma = commaIsDecimal(separator);
     QString text;
     for (QChar c : typed) {
         if (c != u' ' && c != u'\t' && c != u'\n')
             text += c;
     }
     const qsizetype size = text.size();
-    qsizetype i = 0;
     auto at = [&text, size](qsizetype k) { return k < size ? text[k] : QChar(); };
-    auto digits = [&]() {
-        const qsizetype from = i;
-        while (at(i).isDigit() && at(i).unicode() < 128)
-            ++i;
-        return i > from;
+    auto isDecimalMark = [comma](QChar c) { return c == u'.' || (comma && c == u','); };
+    auto digitsFrom = [&at](qsizetype k) {
+        while (isAsciiDigit(at(k)))
+            ++k;
+        return k;
     };
-    if (at(i) == u'+' || at(i) == u'-')
+    Reading reading;
+    qsizetype i = (at(0) == u'+' || at(0) == u'-') ? 1 : 0;
+    const qsizetype start = i;
+    i = digitsFrom(i);
+    const qsizetype wholeEnd = i;
+    if (isDecimalMark(at(i)) && isAsciiDigit(at(i + 1))) {
+        i = digitsFrom(i + 1);
+        reading.decimals = int(i - wholeEnd - 1);
+    } else if (isDecimalMark(at(i))) {
         ++i;
-    bool number = digits();
-    if (at(i) == u'.') {
-        ++i;
-        number = digits() || number;
     }
-    if (!number)
-        return Say::tr("Type your answer as a number, with two decimal places.");
-    if (!commaIsDecimal(separator) && at(i) == u',' && at(i + 1).isDigit())
-        return Say::tr("Write the decimals after a point, not a comma: the number stops at the "
-                       "comma.");
+    reading.number = wholeEnd > start || reading.decimals > 0;
+    if (!reading.number)
+        return reading;
+
+    // Groups: one to three digits, then the same separator before every three digits.
+    const QChar mark = at(wholeEnd);
+    if (wholeEnd - start <= 3 && (mark == u',' || (comma && mark == u'.') || isGroupBlank(mark))) {
+        QString plain = text.left(wholeEnd);
+        qsizetype k = wholeEnd;
+        int groups = 0;
+        while (at(k) == mark && digitsFrom(k + 1) == k + 4) {
+            plain += text.mid(k + 1, 3);
+            k += 4;
+            ++groups;
+        }
+        if (groups > 0) {
+            const QChar after = at(k);
+            if (after != mark && isDecimalMark(after) && isAsciiDigit(at(k + 1))) {
+                const qsizetype end = digitsFrom(k + 1);
+                plain += u'.' + text.mid(k + 1, end - k - 1);
+                reading.ungroupedDecimals = int(end - k - 1);
+            }
+            reading.grouped = true;
+            reading.surelyGrouped = groups > 1 || reading.ungroupedDecimals > 0
+                                    || isGroupBlank(mark);
+            reading.ungrouped = readAnswer(plain);
+        }
+    }
+
+    reading.commaNext = !comma && at(i) == u',' && isAsciiDigit(at(i + 1));
     if (at(i) == u'e' || at(i) == u'E') {
-        const qsizetype mark = i++;
-        if (at(i) == u'+' || at(i) == u'-')
-            ++i;
-        if (!digits())
-            i = mark;
+        const qsizetype from = i + ((at(i + 1) == u'+' || at(i + 1) == u'-') ? 2 : 1);
+        if (isAsciiDigit(at(from)))
+            i = digitsFrom(from);
     }
     if (at(i) == u'*' || at(i) == u'\u00d7' || at(i) == u'\u00b7')
         ++i;
     const QStringView rest = QStringView(text).mid(i);
-    if (rest.startsWith(u'\u03c0') || rest.startsWith(u'\u03a0')
-        || rest.startsWith(u"pi", Qt::CaseInsensitive))
-        return Say::tr("Type the number only: multiply by π yourself, with the value the page "
-                       "gives.");
-    return {};
+    reading.piNext = rest.startsWith(u'\u03c0') || rest.startsWith(u'\u03a0')
+                     || rest.startsWith(u"pi", Qt::CaseInsensitive);
+    return reading;
 }
 
 bool whole(double value)
 {
     return value == std::round(value);
+}
+
+// Rounded to a tenth (10) or a hundredth (100), as a pupil writes a step down.
+double roundedTo(double value, double places)
+{
+    return std::round(value * places) / places;
 }
 
 // Every slip of a Circles problem. Each value is written as its answer is, so that the slips
@@ -363,12 +515,16 @@ void circlesSlips(const Problem& p, std::vector<Slip>& out)
         out.push_back({"c1.nosq", r * kPi, false});
         out.push_back({"c1.diam", with(kPi, root3, 2 * r), false});
         out.push_back({"c1.sqpi", (r * kPi) * (r * kPi), false});
+        out.push_back({"c1.half", with(kPi, root3, r / 2), false});
+        out.push_back({"c1.nopi", r * r, false});
         break;
     case 2:
         out.push_back({"c2.whole", circle, false});
         out.push_back({"c2.arc", r * (kPi * 2) / n, false});
         out.push_back({"c2.deg", circle * n / 360, false});
         out.push_back({"c2.diam", with(kPi, root3, 2 * r), false});
+        out.push_back({"c2.half", with(kPi, root3, r / 2), false});
+        out.push_back({"c2.nosq", r * kPi / n, false});
         break;
     case 3:
         out.push_back({"c3.rad", 0.5 * r * r * theta, false});
@@ -377,6 +533,8 @@ void circlesSlips(const Problem& p, std::vector<Slip>& out)
         out.push_back({"c3.whole", circle, false});
         out.push_back({"c3.rest", circle * (360 - theta) / 360, false});
         out.push_back({"c3.diam", with(kPi, root3, 2 * r), false});
+        out.push_back({"c3.half", with(kPi, root3, r / 2), false});
+        out.push_back({"c3.nosq", r * kPi * theta / 360, false});
         break;
     case 4:
         out.push_back({"c4.one", half, false});
@@ -402,6 +560,22 @@ void circlesSlips(const Problem& p, std::vector<Slip>& out)
         out.push_back({"rt173", with(kPi, 1.73, r), true});
         out.push_back({"rt1732", with(kPi, 1.732, r), true});
     }
+    // A first step written down rounded and worked on: the circle's area to one place, or the
+    // hexagon's height, or the segment's sector and triangle, to one place or two.
+    switch (p.type) {
+    case 2: out.push_back({"early", roundedTo(circle, 10) / n, true}); break;
+    case 3: out.push_back({"early", roundedTo(circle, 10) * theta / 360, true}); break;
+    case 4:
+    case 5:
+        for (double places : {10.0, 100.0}) {
+            const double value = p.type == 4
+                ? 6 * 0.5 * r * roundedTo(root3 / 2 * r, places)
+                : roundedTo(circle / 6, places) - roundedTo(half, places);
+            out.push_back({"early", value, true});
+        }
+        break;
+    default: break;
+    }
 }
 
 // Every slip of a Paper Folding problem: the sides are single precision, as in the answer.
@@ -418,6 +592,7 @@ void foldingSlips(const Problem& p, std::vector<Slip>& out)
         out.push_back({"f0.long", longer / (kPi * 2), false});
         out.push_back({"f0.diam", shorter / kPi, false});
         out.push_back({"f0.half", shorter / 2.0f, false});
+        out.push_back({"f0.times", shorter * (kPi * 2), false});
         out.push_back({"pi314", shorter / (3.14 * 2), true});
         out.push_back({"pi227", shorter / (22.0 / 7.0 * 2), true});
         out.push_back({"pi3142", shorter / (3.142 * 2), true});
@@ -451,34 +626,136 @@ void foldingSlips(const Problem& p, std::vector<Slip>& out)
         out.push_back({"pi314", a * (a * (3.14 * kept)), true});
         out.push_back({"pi227", a * (a * (22.0 / 7.0 * kept)), true});
         out.push_back({"pi3142", a * (a * (3.142 * kept)), true});
+        out.push_back({"early", roundedTo(a * (a * kPi), 10) * kept, true});
         break;
     }
 }
 
 // The sentence for the accuracy slips that fit: one slip, or one family, or several at once.
-QString accuracySentence(const std::vector<const Slip*>& fitting, const Problem& p,
+// A sentence that would show a number the check takes as right gives way to the pooled one
+// without numbers; an empty text when even that would.
+QString accuracySentence(const QStringList& fitting, const Problem& p, Separator separator,
                          Said::Kind* kind)
 {
     *kind = Said::Accuracy;
-    if (fitting.size() == 1)
-        return sentenceOf(fitting.front()->id, p);
-    const char* family = familySentence(fitting.front()->id);
-    const bool oneFamily = family && std::all_of(fitting.begin(), fitting.end(), [family](auto s) {
-        return familySentence(s->id) == family;
+    QString text;
+    const QByteArray first = fitting.front().toLatin1();
+    const char* family = familySentence(first.constData());
+    const bool oneFamily = family && std::all_of(fitting.begin(), fitting.end(), [family](auto& s) {
+        return familySentence(s.toLatin1().constData()) == family;
     });
-    if (oneFamily)
-        return translated(family);
-    *kind = Said::Pooled;
-    // Only the hexagon, of the answers that are not whole, is worked out without pi.
-    const bool withPi = !(p.module == Module::Circles && p.type == 4);
-    return translated(pooledSentence(withPi));
+    if (fitting.size() == 1) {
+        text = sentenceOf(first.constData(), p);
+    } else if (oneFamily) {
+        text = translated(family);
+    } else {
+        *kind = Said::Pooled;
+        const bool withPi = std::any_of(fitting.begin(), fitting.end(), [](auto& s) {
+            return s.startsWith(QLatin1String("pi"));
+        });
+        text = translated(pooledSentence(withPi));
+    }
+    if (revealsAnswer(text, p.answer, separator)) {
+        *kind = Said::Pooled;
+        text = translated(pooledSentence(false));
+    }
+    return revealsAnswer(text, p.answer, separator) ? QString() : text;
+}
+
+// The questions that ask for a length rather than an area.
+bool asksLength(const Problem& p)
+{
+    return p.type == 0 || (p.module == Module::Folding && p.type == 3);
+}
+
+// What a value typed with `decimals` decimals shows: the sign, the method slips (at most
+// `most`), then the accuracy slips; kind Nothing when none fits. Only sentences that hold no
+// number the check takes as right are said.
+Said recognise(const Problem& p, double value, int decimals, Separator separator, int most)
+{
+    Said said;
+    if (isRight(value, -p.answer)) {
+        said.kind = Said::Method;
+        said.slips << QStringLiteral("minus");
+        said.text = sentenceOf(asksLength(p) ? "minus.length" : "minus", p);
+        return said;
+    }
+    QStringList sentences;
+    QStringList methods;
+    QStringList accurate;
+    bool rounded = false; // the result itself rounded to one place or a whole number
+    for (const Slip& s : slipsOf(p)) {
+        if (!isRight(value, s.value))
+            continue;
+        const QString id = QLatin1String(s.id);
+        if (id == QLatin1String("r0") || id == QLatin1String("r1")) {
+            rounded = true;
+        } else if (s.accuracy) {
+            if (!accurate.contains(id))
+                accurate << id;
+        } else if (const QString text = sentenceOf(s.id, p);
+                   sentences.size() < most && !sentences.contains(text)
+                   && !revealsAnswer(text, p.answer, separator)) {
+            sentences << text;
+            methods << id;
+        }
+    }
+    // A rounded result is named by what was typed. Fewer than two places: that first, and a
+    // method slip the short number happens to fit only as a possibility. Two places written
+    // after rounding: the rounding came too early.
+    if (rounded && decimals < 2) {
+        const char* id = decimals == 0 ? "r0" : "r1";
+        said.kind = Said::Accuracy;
+        said.slips << QLatin1String(id);
+        said.text = sentenceOf(id, p);
+        if (!methods.isEmpty() && most > 1) {
+            said.text = both(said.text, sentences.front());
+            said.slips << methods.front();
+        }
+        return said;
+    }
+    if (!sentences.isEmpty()) {
+        said.kind = Said::Method;
+        said.slips = methods;
+        said.text = sentences.size() == 1 ? sentences.front() : both(sentences[0], sentences[1]);
+        return said;
+    }
+    if (rounded && !accurate.contains(QLatin1String("early")))
+        accurate << QStringLiteral("early");
+    if (!accurate.isEmpty()) {
+        said.text = accuracySentence(accurate, p, separator, &said.kind);
+        if (said.text.isEmpty())
+            said.kind = Said::Nothing;
+        else
+            said.slips = accurate;
+    }
+    return said;
+}
+
+// True when the value is the answer, its negative or a slip's: what a number written in
+// groups has to fit before its separators are taken for groups and not for a decimal point.
+bool fitsAnything(const Problem& p, double value)
+{
+    const std::vector<Slip> slips = slipsOf(p);
+    return isRight(value, p.answer) || isRight(value, -p.answer)
+           || std::any_of(slips.begin(), slips.end(),
+                          [value](const Slip& s) { return isRight(value, s.value); });
+}
+
+Said textSaid(const char* id, const Problem& p)
+{
+    Said said;
+    said.kind = Said::Text;
+    said.slips << QLatin1String(id);
+    said.text = sentenceOf(id, p);
+    return said;
 }
 
 QString nextStep(const Problem& p, int step)
 {
     const Plan& plan = (p.module == Module::Circles ? kCirclesPlans : kFoldingPlans)[p.type];
     switch (step) {
-    case 1: return translated(plan.letters);
+    case 1: return fill(translated(plan.letters), numbersOf(p));
     case 2: return fill(translated(plan.numbers), numbersOf(p));
     default: return translated(kLastStep);
     }
@@ -538,46 +815,27 @@ Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation, Sep
     if (isRight(value, p.answer))
         return {};
 
-    Said said;
-    said.text = textSentence(typed, separator);
-    if (!said.text.isEmpty()) {
-        said.kind = Said::Text;
+    // The text itself first: no number, a number in groups of three, a decimal comma the
+    // reader does not take, pi typed after the number.
+    const Reading reading = readTyped(typed, separator);
+    if (!reading.number)
+        return textSaid("nonum", p);
+    if (reading.grouped && (reading.surelyGrouped || fitsAnything(p, reading.ungrouped))) {
+        Said said = recognise(p, reading.ungrouped, reading.ungroupedDecimals, separator, 1);
+        const QString group = sentenceOf("group", p);
+        said.text = said.text.isEmpty() ? group : group + u' ' + said.text;
+        said.kind = said.kind == Said::Nothing ? Said::Text : said.kind;
+        said.slips.prepend(QStringLiteral("group"));
         return said;
     }
+    if (reading.commaNext)
+        return textSaid("comma", p);
+    if (reading.piNext)
+        return textSaid("pitext", p);
 
-    // A sentence that would show a number the check takes as right is never said.
-    auto safe = [&p, separator](const QString& text) {
-        return !revealsAnswer(text, p.answer, separator);
-    };
-    const std::vector<Slip> slips = slipsOf(p);
-    QStringList sentences;
-    std::vector<const Slip*> accurate;
-    for (const Slip& s : slips) {
-        if (!isRight(value, s.value))
-            continue;
-        if (s.accuracy) {
-            accurate.push_back(&s);
-            continue;
-        }
-        const QString text = sentenceOf(s.id, p);
-        if (sentences.size() < 2 && safe(text) && !sentences.contains(text)) {
-            sentences << text;
-            said.slips << QLatin1String(s.id);
-        }
-    }
-    if (!sentences.isEmpty()) {
-        said.kind = Said::Method;
-        said.text = sentences.size() == 1 ? sentences.front() : both(sentences[0], sentences[1]);
+    Said said = recognise(p, value, reading.decimals, separator, 2);
+    if (said.kind != Said::Nothing)
         return said;
-    }
-    if (!accurate.empty()) {
-        said.text = accuracySentence(accurate, p, &said.kind);
-        if (safe(said.text)) {
-            for (const Slip* s : accurate)
-                said.slips << QLatin1String(s->id);
-            return said;
-        }
-    }
 
     // Nothing recognised: the next step grows only for a number not checked before.
     if (escalation.steps == 0 || value != escalation.lastValue) {
@@ -585,10 +843,9 @@ Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation, Sep
         escalation.lastValue = value;
     }
     said.kind = Said::NextStep;
-    said.slips.clear();
     for (int step = escalation.steps;; ++step) {
         said.text = nextStep(p, step);
-        if (step >= 3 || safe(said.text))
+        if (step >= 3 || !revealsAnswer(said.text, p.answer, separator))
             break;
     }
     return said;
@@ -605,27 +862,44 @@ QString workedSolution(const Problem& p, QChar decimalPoint)
 
 QStringList everySentence(const Problem& p)
 {
-    QStringList all{Say::tr("Type your answer as a number, with two decimal places."),
-                    Say::tr("Write the decimals after a point, not a comma: the number stops at "
-                            "the comma."),
-                    Say::tr("Type the number only: multiply by π yourself, with the value the "
-                            "page gives.")};
+    QStringList all;
+    const QString group = sentenceOf("group", p);
+    for (const char* id : {"nonum", "comma", "pitext", "group"})
+        all << sentenceOf(id, p);
+    // What a number can be told, alone and after a thousands separator.
+    QStringList alone{sentenceOf(asksLength(p) ? "minus.length" : "minus", p),
+                      translated(pooledSentence(true)), translated(pooledSentence(false))};
     const std::vector<Slip> slips = slipsOf(p);
     for (const Slip& s : slips) {
-        all << sentenceOf(s.id, p);
+        alone << sentenceOf(s.id, p);
         if (const char* family = familySentence(s.id); s.accuracy && family)
-            all << translated(family);
+            alone << translated(family);
+    }
+    alone.removeDuplicates();
+    for (const QString& text : alone)
+        all << text << group + u' ' + text;
+    // Two method slips, or a short rounded result and then a method slip.
+    for (const Slip& s : slips) {
+        const bool shortRounded = std::strcmp(s.id, "r0") == 0 || std::strcmp(s.id, "r1") == 0;
         for (const Slip& t : slips) {
-            if (!s.accuracy && !t.accuracy && &t > &s)
+            if (!t.accuracy && (shortRounded || (!s.accuracy && &t > &s)))
                 all << both(sentenceOf(s.id, p), sentenceOf(t.id, p));
         }
     }
-    all << translated(pooledSentence(true)) << translated(pooledSentence(false));
     for (int step = 1; step <= 3; ++step)
         all << nextStep(p, step);
     all << workedSolution(p);
     all.removeDuplicates();
     return all;
+}
+
+QString slipTitle(QStringView id)
+{
+    for (const Sentence& t : kTitles) {
+        if (id == QLatin1String(t.id))
+            return translated(t.text);
+    }
+    return id.toString();
 }
 
 } // namespace problems

@@ -14,7 +14,8 @@ namespace problems {
 
 // A wrong answer that a known slip gives, computed the way the answer is.
 struct Slip {
-    const char* id;  // e.g. "c1.nosq": module letter and type, then the slip
+    const char* id;  // e.g. "c1.nosq": module letter and type, then the slip; "pi314", "early"
+                     // and the other accuracy slips are shared by every type
     double value;
     bool accuracy;   // pi or the root of 3 rounded too early, or the result rounded wrongly
 };
@@ -33,7 +34,10 @@ struct Escalation {
 struct Said {
     enum Kind { Nothing, Text, Method, Accuracy, Pooled, NextStep };
     Kind kind = Nothing;
-    QStringList slips; // ids of the slips it names
+    QStringList slips; // ids of the slips it names, and of what the text shows: "nonum" (no
+                       // number), "comma" (a decimal comma not read), "pitext" (pi typed after
+                       // the number), "group" (a thousands separator), "minus" (the answer
+                       // with a minus sign); "r0", "r1" and "early" as the decimals were typed
     QString text;      // empty for an answer judged right
 };
 
@@ -48,6 +52,10 @@ QString workedSolution(const Problem& p, QChar decimalPoint = QLatin1Char('.'));
 
 // Every text that afterCheck can say for `p`, each pair of method sentences included.
 QStringList everySentence(const Problem& p);
+
+// A short name for a slip, translated, for pages that list and count slips ("π taken as
+// 3.14"): for every id that slipsOf and Said::slips can hold; any other id is returned as it is.
+QString slipTitle(QStringView id);
 
 // True when the answer reader takes a comma as the decimal point, so that "19,24" needs no
 // sentence of its own.

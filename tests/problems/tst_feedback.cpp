@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using problems::formatAnswer;
 using problems::Said;
 
 namespace {
@@ -42,6 +43,15 @@ bool reveals(const QString& text, double answer)
     return false;
 }
 
+// A number as English writes it in groups of three: 1,017.88.
+QString grouped(double value)
+{
+    QString text = formatAnswer(value);
+    for (qsizetype k = text.indexOf(QLatin1Char('.')) - 3; k > 0; k -= 3)
+        text.insert(k, QLatin1Char(','));
+    return text;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(problems::Problem)
@@ -50,7 +60,7 @@ namespace {
 
 struct Figures {
     int pairs = 0, judgedRight = 0, rightWithSentence = 0, wrong = 0, ownNamed = 0, pooled = 0,
-        twoMethods = 0, apart = 0, revealing = 0;
+        twoMethods = 0, apart = 0, revealing = 0, rows = 0;
 };
 Figures g_figures;
 
@@ -70,24 +80,30 @@ private Q_SLOTS:
         }
     }
 
-    // Each slip's value typed to two places: the slip is named wherever the check can tell it
-    // from the answer and from every other slip; right answers get nothing; nothing said shows
-    // the answer. The next steps for numbers that fit no slip never show it either.
+    // Each slip's value typed as a pupil would (two places; one, or none, for the result
+    // rounded short): the slip is named wherever the check can tell it from the answer and from
+    // every other slip; right answers get nothing; nothing said shows the answer. The same
+    // rounded results typed to two places are rounded early; values over 1000 typed in groups
+    // of three get the separator and their slip; the answer with a minus sign gets the sign.
+    // The next steps for numbers that fit no slip never show the answer either.
     void everySlipOfEveryQuestion()
     {
         QFETCH(bool, circles);
         QFETCH(int, type);
         Figures& f = g_figures;
+        ++f.rows;
         for (const problems::Problem& p : everyQuestion(circles, type)) {
             const std::vector<problems::Slip> slips = problems::slipsOf(p);
             for (const problems::Slip& slip : slips) {
-                const QString typed = problems::formatAnswer(slip.value);
+                const bool r1 = qstrcmp(slip.id, "r1") == 0, r0 = qstrcmp(slip.id, "r0") == 0;
+                const QString typed = QString::number(slip.value, 'f', r1 ? 1 : r0 ? 0 : 2);
                 const double value = problems::readAnswer(typed);
                 problems::Escalation escalation;
                 const Said said = problems::afterCheck(p, typed, escalation);
                 const QString where =
                     QStringLiteral("%1 typed %2: \"%3\"").arg(p.question, typed, said.text);
                 ++f.pairs;
+                QVERIFY2(problems::slipTitle(QString::fromLatin1(slip.id)) != slip.id, slip.id);
                 f.revealing += reveals(said.text, p.answer);
                 QVERIFY2(!reveals(said.text, p.answer), qPrintable(where));
                 if (problems::isRight(value, p.answer)) {
@@ -108,8 +124,19 @@ private Q_SLOTS:
                 f.apart += alone;
                 if (alone)
                     QVERIFY2(named, qPrintable(slip.id + QStringLiteral(": ") + where));
+                const Said twoPlaces = problems::afterCheck(p, formatAnswer(slip.value), escalation);
+                if ((r0 || r1) && !problems::isRight(slip.value, p.answer))
+                    QVERIFY2(twoPlaces.kind == Said::Method || twoPlaces.slips.contains("early"),
+                             qPrintable(twoPlaces.text));
+                if (slip.value >= 1000) {
+                    const Said said3 = problems::afterCheck(p, grouped(slip.value), escalation);
+                    QCOMPARE(said3.slips.value(0), QStringLiteral("group"));
+                    QVERIFY2(!alone || said3.slips.contains(slip.id), qPrintable(said3.text));
+                }
             }
             problems::Escalation escalation;
+            QCOMPARE(problems::afterCheck(p, u'-' + formatAnswer(p.answer), escalation).slips,
+                     QStringList{"minus"});
             for (const char* far : {"999.99", "998.99", "997.99", "996.99"}) {
                 const Said said = problems::afterCheck(p, QString::fromLatin1(far), escalation);
                 QCOMPARE(said.kind, Said::NextStep);
@@ -121,12 +148,101 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         const Figures& f = g_figures;
+        // Bounds on the figures, when every type was swept: a slip computed wrongly, or named
+        // where it should not be, moves them.
+        if (f.rows == 12) {
+            QVERIFY(f.judgedRight >= 575 && f.judgedRight <= 600 && f.rightWithSentence == 0);
+            QVERIFY(f.ownNamed >= 0.88 * f.wrong && f.apart >= 0.78 * f.wrong);
+            QVERIFY(f.pooled >= 0.08 * f.wrong && f.pooled <= 0.13 * f.wrong);
+            QVERIFY(f.twoMethods >= 120 && f.twoMethods <= 180 && f.revealing == 0);
+        }
         qInfo("slips typed: %d; judged right: %d (with a sentence: %d); judged wrong: %d", f.pairs,
               f.judgedRight, f.rightWithSentence, f.wrong);
         qInfo("of the wrong: own slip named %d (%.1f %%), pooled \"so close\" %d, two method "
               "sentences %d; told apart from every other slip %d (all named); revealing %d",
               f.ownNamed, 100.0 * f.ownNamed / qMax(1, f.wrong), f.pooled, f.twoMethods, f.apart,
               f.revealing);
+    }
+
+    // Questions worked by hand, each typed as pupils typed it: the slips named, and how the
+    // sentence begins.
+    void typedByPupils_data()
+    {
+        QTest::addColumn<problems::Problem>("problem");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("comma"); // read as where the comma is a decimal separator too
+        QTest::addColumn<QString>("slips");
+        QTest::addColumn<QString>("text");
+        const auto c = problems::circlesProblem;
+        const auto f = problems::foldingProblem;
+        const QString keep = "So close — keep every digit to the end, then round to two decimal "
+                             "places.";
+        const QString grouped = "Leave out the thousands separator: the page does not read it as "
+                                "one. You used the diameter; the area uses the radius, ";
+        const QString halved = "The radius is already 6; you halved it as if it were the diameter.";
+        QTest::newRow("cone, cut away") << f(5, 3, 2) << "4.71" << false << "f5.cut"
+                                        << "That is the sector that was cut away;";
+        QTest::newRow("circumference, two formulas")
+            << c(0, 1, 4) << "3.14" << false << "c0.pir c0.area"
+            << "That is π × r; the circumference is π × the diameter, and the diameter is 2 × r. "
+               "Or perhaps: That is the area, π × r²;";
+        QTest::newRow("hexagon, pooled") << c(4, 1, 4) << "2.59" << false << "rt173 cut2" << keep;
+        QTest::newRow("sector, one place") << c(2, 3, 7) << "4.0" << false << "r1"
+                                           << "So close — give two decimal places, not one.";
+        QTest::newRow("area, so close") << c(1, 1, 4) << "3.136" << false << "pi314 cut2" << keep;
+        QTest::newRow("segment, early") << c(5, 9, 4) << "7.30" << false << "early" << keep;
+        QTest::newRow("area, whole .00") << c(1, 6, 4) << "113.00" << false << "early" << keep;
+        QTest::newRow("area, minus") << c(1, 9, 4) << "-254.47" << false << "minus"
+                                     << "An area can't be negative: drop the minus sign.";
+        QTest::newRow("cylinder, minus") << f(1, 3, 4) << "-12.00" << false << "minus"
+                                         << "An area can't be negative";
+        QTest::newRow("circumference, minus") << c(0, 1, 4) << "-6.28" << false << "minus"
+                                              << "A length can't be negative";
+        QTest::newRow("en groups") << c(1, 9, 4) << "1,017.88" << false << "group c1.diam"
+                                   << grouped + "9.";
+        QTest::newRow("de groups") << c(1, 9, 4) << "1.017,88" << true << "group c1.diam"
+                                   << grouped + "9.";
+        QTest::newRow("fr groups") << c(1, 9, 4) << "1\u202f017,88" << true << "group c1.diam"
+                                   << grouped + "9.";
+        QTest::newRow("es groups") << c(1, 10, 4) << "1.256,64" << true << "group c1.diam"
+                                   << grouped + "10.";
+        QTest::newRow("sector, not 3.142") << c(3, 9, 8) << "56.56" << false << "pi3142 early"
+                                           << "So close — use π = 3.14159, keep every digit";
+        QTest::newRow("hexagon, whole first")
+            << c(4, 1, 4) << "3" << false << "r0 c4.hr"
+            << "So close — give two decimal places, not a whole number. Or perhaps: The triangle";
+        QTest::newRow("area, halved") << c(1, 6, 4) << "28.27" << false << "c1.half" << halved;
+        QTest::newRow("sector, halved") << c(2, 6, 4) << "7.07" << false << "c2.half" << halved;
+        QTest::newRow("sector, r not squared") << c(3, 5, 9) << "3.93" << false << "c3.nosq"
+                                               << "Square the radius: the area uses r × r.";
+        QTest::newRow("area, no π") << c(1, 7, 4) << "49" << false << "c1.nopi"
+                                    << "The area is π × r²: multiply by π as well.";
+        QTest::newRow("radius, × 2π") << f(0, 2, 3) << "12.57" << false << "f0.times"
+                                      << "The side that goes round is 2 × π × r, so divide";
+        QTest::newRow("sector, next step")
+            << c(2, 7, 8) << "999" << false << ""
+            << "The sector is 1/8 of the circle: work out the circle's area, π × r², then "
+               "divide it by 8.";
+        QTest::newRow("sector, whole") << c(2, 7, 8) << "153.94" << false << "c2.whole"
+                                       << "That is the whole circle; the sector is 1/8 of it.";
+    }
+
+    void typedByPupils()
+    {
+        QFETCH(problems::Problem, problem);
+        QFETCH(QString, typed);
+        QFETCH(bool, comma);
+        QFETCH(QString, slips);
+        QFETCH(QString, text);
+        problems::Escalation escalation;
+        const Said said = problems::afterCheck(problem, typed, escalation,
+                                               comma ? problems::Separator::PointOrComma
+                                                     : problems::Separator::Point);
+        QCOMPARE(said.slips.join(QLatin1Char(' ')), slips);
+        QVERIFY2(said.text.startsWith(text) && !reveals(said.text, problem.answer),
+                 qPrintable(said.text));
+        for (const QString& id : said.slips)
+            QVERIFY2(problems::slipTitle(id) != id, qPrintable(id));
     }
 
     // The typed text is looked at before its number.
