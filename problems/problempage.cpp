@@ -13,7 +13,6 @@
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
-#include "journal.h"
 #include "statestrip.h"
 #include "textfit.h"
 

@@ -36,19 +36,6 @@ QString& toldMovedAside()
     return told;
 }
 
-// A slip in words: the kind of problem it was made on, and the slip's own name ("c1.nosq").
-QString slipWords(const QString& id)
-{
-    const QChar letter = id.isEmpty() ? QChar() : id.at(0);
-    const int type = id.mid(1, 1).toInt();
-    if ((letter != QLatin1Char('c') && letter != QLatin1Char('f')) || type < 0 || type > 5)
-        return id;
-    const record::Module m = letter == QLatin1Char('c') ? record::Module::Circles
-                                                        : record::Module::Folding;
-    return myprogress::tr("%1 (%2)", "a slip: the kind of problem, the slip's name")
-        .arg(record::typeName(m, type), id.section(QLatin1Char('.'), 1));
-}
-
 record::Module moduleAt(int index)
 {
     return index == 0 ? record::Module::Circles : record::Module::Folding;
@@ -230,7 +217,7 @@ void myprogress::showRecord()
 
     QStringList slips;
     for (const record::SlipCount& slip : store.topSlips(kSlips)) {
-        const QString words = slipWords(slip.id);
+        const QString words = problems::slipTitle(slip.id);
         slips << (slip.count == 1 ? tr("%1: once").arg(words)
                                   : tr("%1: %2 times").arg(words, m_locale.toString(slip.count)));
     }
