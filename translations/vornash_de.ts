@@ -90,16 +90,8 @@
         <translation>Nur der Radius wird quadriert, nicht π: Der Flächeninhalt ist π · r · r.</translation>
     </message>
     <message>
-        <source>That is the whole circle; the sector is one %2th of it.</source>
-        <translation>Das ist der ganze Kreis; der Kreisausschnitt ist 1/%2 davon.</translation>
-    </message>
-    <message>
         <source>That is the arc&apos;s length; the question asks for the sector&apos;s area.</source>
         <translation>Das ist die Länge des Kreisbogens; gefragt ist der Flächeninhalt des Kreisausschnitts.</translation>
-    </message>
-    <message>
-        <source>Here %2 says what part of the circle the sector is, one %2th, not an angle in degrees.</source>
-        <translation>Hier sagt %2, welcher Teil des Kreises der Kreisausschnitt ist, nämlich 1/%2, und ist kein Winkel in Grad.</translation>
     </message>
     <message>
         <source>You used the diameter; the formula uses the radius, %1.</source>
@@ -195,7 +187,7 @@
     </message>
     <message>
         <source>The strip has one side, and it covers both faces of the paper: count both.</source>
-        <translation>Das Band hat nur eine Seite, und sie umfasst beide Seiten des Papiers: Zähle beide.</translation>
+        <translation>Das Band hat nur eine Seite, und sie bedeckt beide Seiten des Papiers: Zähle beide.</translation>
     </message>
     <message>
         <source>That is the sector that was cut away; the cone is made of what is left.</source>
@@ -215,15 +207,15 @@
     </message>
     <message>
         <source>So close — it looks like you used π = 3.14; use 3.14159, as the page says.</source>
-        <translation>Fast! Es sieht so aus, als hättest du π = 3,14 genommen; nimm 3,14159, wie oben steht.</translation>
+        <translation>Fast! Es sieht so aus, als hättest du π = 3,14 genommen; nimm 3,14159, wie auf der Seite angegeben.</translation>
     </message>
     <message>
         <source>So close — it looks like you used π = 22/7; use 3.14159, as the page says.</source>
-        <translation>Fast! Es sieht so aus, als hättest du π = 22/7 genommen; nimm 3,14159, wie oben steht.</translation>
+        <translation>Fast! Es sieht so aus, als hättest du π = 22/7 genommen; nimm 3,14159, wie auf der Seite angegeben.</translation>
     </message>
     <message>
         <source>So close — it looks like you used π = 3.142; use 3.14159, as the page says.</source>
-        <translation>Fast! Es sieht so aus, als hättest du π = 3,142 genommen; nimm 3,14159, wie oben steht.</translation>
+        <translation>Fast! Es sieht so aus, als hättest du π = 3,142 genommen; nimm 3,14159, wie auf der Seite angegeben.</translation>
     </message>
     <message>
         <source>So close — √3 was rounded too early; keep all its digits until the end.</source>
@@ -243,11 +235,7 @@
     </message>
     <message>
         <source>So close — π was rounded too early; use 3.14159, as the page says.</source>
-        <translation>Fast! π wurde zu früh gerundet; nimm 3,14159, wie oben steht.</translation>
-    </message>
-    <message>
-        <source>So close — give two decimal places.</source>
-        <translation>Fast! Gib zwei Nachkommastellen an.</translation>
+        <translation>Fast! π wurde zu früh gerundet; nimm 3,14159, wie auf der Seite angegeben.</translation>
     </message>
     <message>
         <source>So close — use π = 3.14159, keep every digit to the end, then round to two decimal places.</source>
@@ -272,10 +260,6 @@
     <message>
         <source>Work out π × %1 × %1.</source>
         <translation>Rechne π · %1 · %1 aus.</translation>
-    </message>
-    <message>
-        <source>The sector is one n-th of the circle: work out the circle&apos;s area, π × r², then divide it by n.</source>
-        <translation>Der Kreisausschnitt ist 1/n des Kreises: Berechne den Flächeninhalt des Kreises, π · r², und teile ihn dann durch n.</translation>
     </message>
     <message>
         <source>Work out π × %1² ÷ %2.</source>
@@ -362,10 +346,6 @@
         <translation>Der Flächeninhalt eines Kreises ist π · r²: π · %1² = %7</translation>
     </message>
     <message>
-        <source>The sector is one %2th of the circle: π × %1² ÷ %2 = %7</source>
-        <translation>Der Kreisausschnitt ist 1/%2 des Kreises: π · %1² : %2 = %7</translation>
-    </message>
-    <message>
         <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
         <translation>Der Kreisausschnitt ist %3/360 des Kreises: π · %1² · %3 : 360 = %7</translation>
     </message>
@@ -415,7 +395,243 @@
     </message>
     <message>
         <source>Type the number only: multiply by π yourself, with the value the page gives.</source>
-        <translation>Gib nur die Zahl ein: Multipliziere selbst mit π, mit dem Wert, der oben steht.</translation>
+        <translation>Gib nur die Zahl ein: Multipliziere selbst mit π, mit dem Wert, den die Seite angibt.</translation>
+    </message>
+    <message>
+        <source>The radius is already %1; you halved it as if it were the diameter.</source>
+        <translation>Der Radius ist schon %1; du hast ihn halbiert, als wäre er der Durchmesser.</translation>
+    </message>
+    <message>
+        <source>Square the radius: the area uses r × r.</source>
+        <translation>Quadriere den Radius: Für den Flächeninhalt brauchst du r · r.</translation>
+    </message>
+    <message>
+        <source>The area is π × r²: multiply by π as well.</source>
+        <translation>Der Flächeninhalt ist π · r²: Multipliziere auch mit π.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is 1/%2 of it.</source>
+        <translation>Das ist der ganze Kreis; der Kreisausschnitt ist nur 1/%2 davon.</translation>
+    </message>
+    <message>
+        <source>Here %2 says what part of the circle the sector is, 1/%2, not an angle in degrees.</source>
+        <translation>Hier gibt %2 an, welcher Teil des Kreises der Kreisausschnitt ist, nämlich 1/%2; es ist kein Winkel in Grad.</translation>
+    </message>
+    <message>
+        <source>The side that goes round is 2 × π × r, so divide it by 2 × π.</source>
+        <translation>Die Seite, die rundherum geht, ist 2 · π · r, also teile sie durch 2 · π.</translation>
+    </message>
+    <message>
+        <source>Leave out the thousands separator: the page does not read it as one.</source>
+        <translation>Lass das Trennzeichen zwischen den Tausendern weg: Die Seite liest es nicht als solches.</translation>
+    </message>
+    <message>
+        <source>An area can&apos;t be negative: drop the minus sign.</source>
+        <translation>Ein Flächeninhalt kann nicht negativ sein: Lass das Minuszeichen weg.</translation>
+    </message>
+    <message>
+        <source>A length can&apos;t be negative: drop the minus sign.</source>
+        <translation>Eine Länge kann nicht negativ sein: Lass das Minuszeichen weg.</translation>
+    </message>
+    <message>
+        <source>π × r, the 2 left out</source>
+        <translation>π · r, die 2 vergessen</translation>
+    </message>
+    <message>
+        <source>the area for the circumference</source>
+        <translation>Flächeninhalt statt Umfang</translation>
+    </message>
+    <message>
+        <source>the diameter used for the radius</source>
+        <translation>Durchmesser statt Radius</translation>
+    </message>
+    <message>
+        <source>the circumference for the area</source>
+        <translation>Umfang statt Flächeninhalt</translation>
+    </message>
+    <message>
+        <source>the radius not squared</source>
+        <translation>Radius nicht quadriert</translation>
+    </message>
+    <message>
+        <source>π squared with the radius</source>
+        <translation>π mitquadriert</translation>
+    </message>
+    <message>
+        <source>the radius halved as if a diameter</source>
+        <translation>Radius halbiert wie ein Durchmesser</translation>
+    </message>
+    <message>
+        <source>π left out</source>
+        <translation>π vergessen</translation>
+    </message>
+    <message>
+        <source>the whole circle</source>
+        <translation>ganzer Kreis</translation>
+    </message>
+    <message>
+        <source>the arc&apos;s length for the area</source>
+        <translation>Bogenlänge statt Flächeninhalt</translation>
+    </message>
+    <message>
+        <source>the fraction taken as an angle</source>
+        <translation>Bruchteil als Winkel genommen</translation>
+    </message>
+    <message>
+        <source>degrees used as radians</source>
+        <translation>Grad als Bogenmaß genommen</translation>
+    </message>
+    <message>
+        <source>twice the sector</source>
+        <translation>doppelter Kreisausschnitt</translation>
+    </message>
+    <message>
+        <source>the rest of the circle</source>
+        <translation>Rest des Kreises</translation>
+    </message>
+    <message>
+        <source>one triangle only</source>
+        <translation>nur ein Dreieck</translation>
+    </message>
+    <message>
+        <source>the triangle&apos;s ½ left out</source>
+        <translation>½ beim Dreieck vergessen</translation>
+    </message>
+    <message>
+        <source>the triangle&apos;s height taken as r</source>
+        <translation>Dreieckshöhe als r genommen</translation>
+    </message>
+    <message>
+        <source>all six segments</source>
+        <translation>alle sechs Kreisabschnitte</translation>
+    </message>
+    <message>
+        <source>the sector, its triangle not taken away</source>
+        <translation>Kreisausschnitt, Dreieck nicht abgezogen</translation>
+    </message>
+    <message>
+        <source>the longer side taken round</source>
+        <translation>längere Seite rundherum genommen</translation>
+    </message>
+    <message>
+        <source>the diameter for the radius</source>
+        <translation>Durchmesser statt Radius</translation>
+    </message>
+    <message>
+        <source>the side halved, π left out</source>
+        <translation>Seite halbiert, π vergessen</translation>
+    </message>
+    <message>
+        <source>the side multiplied by 2π</source>
+        <translation>Seite mit 2π multipliziert</translation>
+    </message>
+    <message>
+        <source>the paper counted twice</source>
+        <translation>Papier doppelt gezählt</translation>
+    </message>
+    <message>
+        <source>the perimeter for the area</source>
+        <translation>Umfang statt Flächeninhalt</translation>
+    </message>
+    <message>
+        <source>the sides added</source>
+        <translation>Seiten addiert</translation>
+    </message>
+    <message>
+        <source>the sides taken as radii</source>
+        <translation>Seiten als Radien genommen</translation>
+    </message>
+    <message>
+        <source>one long side only</source>
+        <translation>nur eine lange Seite</translation>
+    </message>
+    <message>
+        <source>the shorter sides</source>
+        <translation>kürzere Seiten</translation>
+    </message>
+    <message>
+        <source>the whole perimeter</source>
+        <translation>ganzer Umfang</translation>
+    </message>
+    <message>
+        <source>one face only</source>
+        <translation>nur eine Seite des Papiers</translation>
+    </message>
+    <message>
+        <source>the cut-away sector</source>
+        <translation>herausgeschnittener Kreisausschnitt</translation>
+    </message>
+    <message>
+        <source>the whole disc</source>
+        <translation>ganze Kreisscheibe</translation>
+    </message>
+    <message>
+        <source>the rim&apos;s length for the area</source>
+        <translation>Randlänge statt Flächeninhalt</translation>
+    </message>
+    <message>
+        <source>π taken as 3.14</source>
+        <translation>π als 3,14 genommen</translation>
+    </message>
+    <message>
+        <source>π taken as 22/7</source>
+        <translation>π als 22/7 genommen</translation>
+    </message>
+    <message>
+        <source>π taken as 3.142</source>
+        <translation>π als 3,142 genommen</translation>
+    </message>
+    <message>
+        <source>√3 taken as 1.73</source>
+        <translation>√3 als 1,73 genommen</translation>
+    </message>
+    <message>
+        <source>√3 taken as 1.732</source>
+        <translation>√3 als 1,732 genommen</translation>
+    </message>
+    <message>
+        <source>one decimal place only</source>
+        <translation>nur eine Nachkommastelle</translation>
+    </message>
+    <message>
+        <source>a whole number for two places</source>
+        <translation>ganze Zahl statt zwei Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>the second decimal cut, not rounded</source>
+        <translation>zweite Nachkommastelle abgeschnitten statt gerundet</translation>
+    </message>
+    <message>
+        <source>rounded before the end</source>
+        <translation>vor dem Schluss gerundet</translation>
+    </message>
+    <message>
+        <source>no number typed</source>
+        <translation>keine Zahl eingegeben</translation>
+    </message>
+    <message>
+        <source>a decimal comma</source>
+        <translation>Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>π typed after the number</source>
+        <translation>π hinter die Zahl getippt</translation>
+    </message>
+    <message>
+        <source>a thousands separator</source>
+        <translation>Trennzeichen zwischen den Tausendern</translation>
+    </message>
+    <message>
+        <source>a minus sign</source>
+        <translation>Minuszeichen</translation>
+    </message>
+    <message>
+        <source>The sector is 1/%2 of the circle: work out the circle&apos;s area, π × r², then divide it by %2.</source>
+        <translation>Der Kreisausschnitt ist 1/%2 des Kreises: Berechne den Flächeninhalt des Kreises, π · r², und teile ihn dann durch %2.</translation>
+    </message>
+    <message>
+        <source>The sector is 1/%2 of the circle: π × %1² ÷ %2 = %7</source>
+        <translation>Der Kreisausschnitt ist 1/%2 des Kreises: π · %1² : %2 = %7</translation>
     </message>
 </context>
 <context>

@@ -63,11 +63,11 @@
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
-        <translation>Eso es π × r; la longitud es π × el diámetro, y el diámetro es 2 × r.</translation>
+        <translation>Eso es π × r; la longitud de la circunferencia es π × el diámetro, y el diámetro es 2 × r.</translation>
     </message>
     <message>
         <source>That is the area, π × r²; the circumference is the distance round the edge.</source>
-        <translation>Eso es el área, π × r²; la longitud es lo que mide el borde de la circunferencia.</translation>
+        <translation>Eso es el área, π × r²; la longitud de la circunferencia es lo que mide su borde.</translation>
     </message>
     <message>
         <source>The radius is already %1: you doubled it before using 2 × π × r.</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>That is the circumference, 2 × π × r; the area is π × r².</source>
-        <translation>Eso es la longitud, 2 × π × r; el área es π × r².</translation>
+        <translation>Eso es la longitud de la circunferencia, 2 × π × r; el área es π × r².</translation>
     </message>
     <message>
         <source>Square the radius: the area is π × r × r.</source>
@@ -90,16 +90,8 @@
         <translation>Solo el radio va al cuadrado, no π: el área es π × r × r.</translation>
     </message>
     <message>
-        <source>That is the whole circle; the sector is one %2th of it.</source>
-        <translation>Eso es el círculo entero; el sector es 1/%2 de él.</translation>
-    </message>
-    <message>
         <source>That is the arc&apos;s length; the question asks for the sector&apos;s area.</source>
         <translation>Eso es la longitud del arco; la pregunta pide el área del sector.</translation>
-    </message>
-    <message>
-        <source>Here %2 says what part of the circle the sector is, one %2th, not an angle in degrees.</source>
-        <translation>Aquí %2 indica qué parte del círculo es el sector, 1/%2, no un ángulo en grados.</translation>
     </message>
     <message>
         <source>You used the diameter; the formula uses the radius, %1.</source>
@@ -246,10 +238,6 @@
         <translation>¡Casi! π se ha redondeado demasiado pronto; usa 3,14159, como dice la página.</translation>
     </message>
     <message>
-        <source>So close — give two decimal places.</source>
-        <translation>¡Casi! Da dos decimales.</translation>
-    </message>
-    <message>
         <source>So close — use π = 3.14159, keep every digit to the end, then round to two decimal places.</source>
         <translation>¡Casi! Usa π = 3,14159, conserva todas las cifras hasta el final y luego redondea a las centésimas.</translation>
     </message>
@@ -259,7 +247,7 @@
     </message>
     <message>
         <source>The circumference is 2 × π × r: twice π times the radius.</source>
-        <translation>La longitud es 2 × π × r: dos veces π por el radio.</translation>
+        <translation>La longitud de la circunferencia es 2 × π × r: dos veces π por el radio.</translation>
     </message>
     <message>
         <source>Work out 2 × π × %1.</source>
@@ -272,10 +260,6 @@
     <message>
         <source>Work out π × %1 × %1.</source>
         <translation>Calcula π × %1 × %1.</translation>
-    </message>
-    <message>
-        <source>The sector is one n-th of the circle: work out the circle&apos;s area, π × r², then divide it by n.</source>
-        <translation>El sector es 1/n del círculo: calcula el área del círculo, π × r², y divídela entre n.</translation>
     </message>
     <message>
         <source>Work out π × %1² ÷ %2.</source>
@@ -307,7 +291,7 @@
     </message>
     <message>
         <source>The shorter side goes round the cylinder: it is the circumference 2 × π × r, so r = side ÷ (2 × π).</source>
-        <translation>El lado menor da la vuelta al cilindro: es la longitud 2 × π × r, así que r = lado ÷ (2 × π).</translation>
+        <translation>El lado menor da la vuelta al cilindro: es la longitud de la circunferencia, 2 × π × r, así que r = lado ÷ (2 × π).</translation>
     </message>
     <message>
         <source>Work out %3 ÷ (2 × π).</source>
@@ -355,15 +339,11 @@
     </message>
     <message>
         <source>The circumference is 2 × π × r: 2 × π × %1 = %7</source>
-        <translation>La longitud es 2 × π × r: 2 × π × %1 = %7</translation>
+        <translation>La longitud de la circunferencia es 2 × π × r: 2 × π × %1 = %7</translation>
     </message>
     <message>
         <source>The area of a circle is π × r²: π × %1² = %7</source>
         <translation>El área de un círculo es π × r²: π × %1² = %7</translation>
-    </message>
-    <message>
-        <source>The sector is one %2th of the circle: π × %1² ÷ %2 = %7</source>
-        <translation>El sector es 1/%2 del círculo: π × %1² ÷ %2 = %7</translation>
     </message>
     <message>
         <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
@@ -416,6 +396,242 @@
     <message>
         <source>Type the number only: multiply by π yourself, with the value the page gives.</source>
         <translation>Escribe solo el número: multiplica tú por π, con el valor que da la página.</translation>
+    </message>
+    <message>
+        <source>The radius is already %1; you halved it as if it were the diameter.</source>
+        <translation>El radio ya es %1; lo has dividido entre dos como si fuera el diámetro.</translation>
+    </message>
+    <message>
+        <source>Square the radius: the area uses r × r.</source>
+        <translation>Eleva el radio al cuadrado: el área se calcula con r × r.</translation>
+    </message>
+    <message>
+        <source>The area is π × r²: multiply by π as well.</source>
+        <translation>El área es π × r²: multiplica también por π.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is 1/%2 of it.</source>
+        <translation>Eso es el círculo entero; el sector es solo 1/%2 de él.</translation>
+    </message>
+    <message>
+        <source>Here %2 says what part of the circle the sector is, 1/%2, not an angle in degrees.</source>
+        <translation>Aquí %2 indica qué parte del círculo es el sector, 1/%2; no es un ángulo en grados.</translation>
+    </message>
+    <message>
+        <source>The side that goes round is 2 × π × r, so divide it by 2 × π.</source>
+        <translation>El lado que da la vuelta es 2 × π × r, así que divídelo entre 2 × π.</translation>
+    </message>
+    <message>
+        <source>Leave out the thousands separator: the page does not read it as one.</source>
+        <translation>No escribas el separador de miles: la página no lo lee como tal.</translation>
+    </message>
+    <message>
+        <source>An area can&apos;t be negative: drop the minus sign.</source>
+        <translation>Un área no puede ser negativa: quita el signo menos.</translation>
+    </message>
+    <message>
+        <source>A length can&apos;t be negative: drop the minus sign.</source>
+        <translation>Una longitud no puede ser negativa: quita el signo menos.</translation>
+    </message>
+    <message>
+        <source>π × r, the 2 left out</source>
+        <translation>π × r, sin el 2</translation>
+    </message>
+    <message>
+        <source>the area for the circumference</source>
+        <translation>el área en lugar de la longitud de la circunferencia</translation>
+    </message>
+    <message>
+        <source>the diameter used for the radius</source>
+        <translation>el diámetro en lugar del radio</translation>
+    </message>
+    <message>
+        <source>the circumference for the area</source>
+        <translation>la longitud de la circunferencia en lugar del área</translation>
+    </message>
+    <message>
+        <source>the radius not squared</source>
+        <translation>el radio sin elevar al cuadrado</translation>
+    </message>
+    <message>
+        <source>π squared with the radius</source>
+        <translation>π elevado al cuadrado con el radio</translation>
+    </message>
+    <message>
+        <source>the radius halved as if a diameter</source>
+        <translation>el radio dividido entre dos como un diámetro</translation>
+    </message>
+    <message>
+        <source>π left out</source>
+        <translation>sin π</translation>
+    </message>
+    <message>
+        <source>the whole circle</source>
+        <translation>el círculo entero</translation>
+    </message>
+    <message>
+        <source>the arc&apos;s length for the area</source>
+        <translation>la longitud del arco en lugar del área</translation>
+    </message>
+    <message>
+        <source>the fraction taken as an angle</source>
+        <translation>la fracción tomada como ángulo</translation>
+    </message>
+    <message>
+        <source>degrees used as radians</source>
+        <translation>los grados usados como radianes</translation>
+    </message>
+    <message>
+        <source>twice the sector</source>
+        <translation>el doble del sector</translation>
+    </message>
+    <message>
+        <source>the rest of the circle</source>
+        <translation>el resto del círculo</translation>
+    </message>
+    <message>
+        <source>one triangle only</source>
+        <translation>un solo triángulo</translation>
+    </message>
+    <message>
+        <source>the triangle&apos;s ½ left out</source>
+        <translation>sin el ½ del triángulo</translation>
+    </message>
+    <message>
+        <source>the triangle&apos;s height taken as r</source>
+        <translation>la altura del triángulo tomada como r</translation>
+    </message>
+    <message>
+        <source>all six segments</source>
+        <translation>los seis segmentos juntos</translation>
+    </message>
+    <message>
+        <source>the sector, its triangle not taken away</source>
+        <translation>el sector, sin quitar su triángulo</translation>
+    </message>
+    <message>
+        <source>the longer side taken round</source>
+        <translation>el lado mayor tomado para la vuelta</translation>
+    </message>
+    <message>
+        <source>the diameter for the radius</source>
+        <translation>el diámetro en lugar del radio</translation>
+    </message>
+    <message>
+        <source>the side halved, π left out</source>
+        <translation>el lado dividido entre dos, sin π</translation>
+    </message>
+    <message>
+        <source>the side multiplied by 2π</source>
+        <translation>el lado multiplicado por 2π</translation>
+    </message>
+    <message>
+        <source>the paper counted twice</source>
+        <translation>el papel contado dos veces</translation>
+    </message>
+    <message>
+        <source>the perimeter for the area</source>
+        <translation>el perímetro en lugar del área</translation>
+    </message>
+    <message>
+        <source>the sides added</source>
+        <translation>los lados sumados</translation>
+    </message>
+    <message>
+        <source>the sides taken as radii</source>
+        <translation>los lados tomados como radios</translation>
+    </message>
+    <message>
+        <source>one long side only</source>
+        <translation>un solo lado largo</translation>
+    </message>
+    <message>
+        <source>the shorter sides</source>
+        <translation>los lados menores</translation>
+    </message>
+    <message>
+        <source>the whole perimeter</source>
+        <translation>el perímetro entero</translation>
+    </message>
+    <message>
+        <source>one face only</source>
+        <translation>una sola cara del papel</translation>
+    </message>
+    <message>
+        <source>the cut-away sector</source>
+        <translation>el sector recortado</translation>
+    </message>
+    <message>
+        <source>the whole disc</source>
+        <translation>el círculo entero</translation>
+    </message>
+    <message>
+        <source>the rim&apos;s length for the area</source>
+        <translation>la longitud del borde en lugar del área</translation>
+    </message>
+    <message>
+        <source>π taken as 3.14</source>
+        <translation>π tomado como 3,14</translation>
+    </message>
+    <message>
+        <source>π taken as 22/7</source>
+        <translation>π tomado como 22/7</translation>
+    </message>
+    <message>
+        <source>π taken as 3.142</source>
+        <translation>π tomado como 3,142</translation>
+    </message>
+    <message>
+        <source>√3 taken as 1.73</source>
+        <translation>√3 tomado como 1,73</translation>
+    </message>
+    <message>
+        <source>√3 taken as 1.732</source>
+        <translation>√3 tomado como 1,732</translation>
+    </message>
+    <message>
+        <source>one decimal place only</source>
+        <translation>un solo decimal</translation>
+    </message>
+    <message>
+        <source>a whole number for two places</source>
+        <translation>un número entero en lugar de dos decimales</translation>
+    </message>
+    <message>
+        <source>the second decimal cut, not rounded</source>
+        <translation>el segundo decimal cortado, sin redondear</translation>
+    </message>
+    <message>
+        <source>rounded before the end</source>
+        <translation>redondeado antes del final</translation>
+    </message>
+    <message>
+        <source>no number typed</source>
+        <translation>ningún número escrito</translation>
+    </message>
+    <message>
+        <source>a decimal comma</source>
+        <translation>una coma decimal</translation>
+    </message>
+    <message>
+        <source>π typed after the number</source>
+        <translation>π escrito después del número</translation>
+    </message>
+    <message>
+        <source>a thousands separator</source>
+        <translation>un separador de miles</translation>
+    </message>
+    <message>
+        <source>a minus sign</source>
+        <translation>un signo menos</translation>
+    </message>
+    <message>
+        <source>The sector is 1/%2 of the circle: work out the circle&apos;s area, π × r², then divide it by %2.</source>
+        <translation>El sector es 1/%2 del círculo: calcula el área del círculo, π × r², y luego divídela entre %2.</translation>
+    </message>
+    <message>
+        <source>The sector is 1/%2 of the circle: π × %1² ÷ %2 = %7</source>
+        <translation>El sector es 1/%2 del círculo: π × %1² ÷ %2 = %7</translation>
     </message>
 </context>
 <context>

@@ -90,16 +90,8 @@
         <translation>Seul le rayon est au carré, pas π&#xa0;: l’aire est π × r × r.</translation>
     </message>
     <message>
-        <source>That is the whole circle; the sector is one %2th of it.</source>
-        <translation>Ça, c’est le disque entier&#xa0;; le secteur n’en est que 1/%2.</translation>
-    </message>
-    <message>
         <source>That is the arc&apos;s length; the question asks for the sector&apos;s area.</source>
         <translation>Ça, c’est la longueur de l’arc&#xa0;; la question demande l’aire du secteur.</translation>
-    </message>
-    <message>
-        <source>Here %2 says what part of the circle the sector is, one %2th, not an angle in degrees.</source>
-        <translation>Ici, %2 indique quelle part du disque est le secteur, 1/%2, et non un angle en degrés.</translation>
     </message>
     <message>
         <source>You used the diameter; the formula uses the radius, %1.</source>
@@ -246,10 +238,6 @@
         <translation>Presque&#xa0;! π a été arrondi trop tôt&#xa0;; prends 3,14159, comme l’indique la page.</translation>
     </message>
     <message>
-        <source>So close — give two decimal places.</source>
-        <translation>Presque&#xa0;! Donne deux chiffres après la virgule.</translation>
-    </message>
-    <message>
         <source>So close — use π = 3.14159, keep every digit to the end, then round to two decimal places.</source>
         <translation>Presque&#xa0;! Prends π = 3,14159, garde tous les chiffres jusqu’à la fin, puis arrondis au centième.</translation>
     </message>
@@ -272,10 +260,6 @@
     <message>
         <source>Work out π × %1 × %1.</source>
         <translation>Calcule π × %1 × %1.</translation>
-    </message>
-    <message>
-        <source>The sector is one n-th of the circle: work out the circle&apos;s area, π × r², then divide it by n.</source>
-        <translation>Le secteur est 1/n du disque&#xa0;: calcule l’aire du disque, π × r², puis divise-la par n.</translation>
     </message>
     <message>
         <source>Work out π × %1² ÷ %2.</source>
@@ -362,10 +346,6 @@
         <translation>L’aire d’un disque est π × r²&#xa0;: π × %1² = %7</translation>
     </message>
     <message>
-        <source>The sector is one %2th of the circle: π × %1² ÷ %2 = %7</source>
-        <translation>Le secteur est 1/%2 du disque&#xa0;: π × %1² ÷ %2 = %7</translation>
-    </message>
-    <message>
         <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
         <translation>Le secteur est les %3/360 du disque&#xa0;: π × %1² × %3 ÷ 360 = %7</translation>
     </message>
@@ -416,6 +396,242 @@
     <message>
         <source>Type the number only: multiply by π yourself, with the value the page gives.</source>
         <translation>Tape seulement le nombre&#xa0;: multiplie toi-même par π, avec la valeur donnée sur la page.</translation>
+    </message>
+    <message>
+        <source>The radius is already %1; you halved it as if it were the diameter.</source>
+        <translation>Le rayon vaut déjà %1&#xa0;; tu l’as divisé par deux comme si c’était le diamètre.</translation>
+    </message>
+    <message>
+        <source>Square the radius: the area uses r × r.</source>
+        <translation>Élève le rayon au carré&#xa0;: l’aire se calcule avec r × r.</translation>
+    </message>
+    <message>
+        <source>The area is π × r²: multiply by π as well.</source>
+        <translation>L’aire est π × r²&#xa0;: multiplie aussi par π.</translation>
+    </message>
+    <message>
+        <source>That is the whole circle; the sector is 1/%2 of it.</source>
+        <translation>Ça, c’est le disque entier&#xa0;; le secteur n’en est que 1/%2.</translation>
+    </message>
+    <message>
+        <source>Here %2 says what part of the circle the sector is, 1/%2, not an angle in degrees.</source>
+        <translation>Ici, %2 indique quelle part du disque est le secteur, 1/%2&#xa0;; ce n’est pas un angle en degrés.</translation>
+    </message>
+    <message>
+        <source>The side that goes round is 2 × π × r, so divide it by 2 × π.</source>
+        <translation>Le côté qui fait le tour vaut 2 × π × r, donc divise-le par 2 × π.</translation>
+    </message>
+    <message>
+        <source>Leave out the thousands separator: the page does not read it as one.</source>
+        <translation>N’écris pas de séparateur des milliers&#xa0;: la page ne le lit pas comme tel.</translation>
+    </message>
+    <message>
+        <source>An area can&apos;t be negative: drop the minus sign.</source>
+        <translation>Une aire ne peut pas être négative&#xa0;: enlève le signe moins.</translation>
+    </message>
+    <message>
+        <source>A length can&apos;t be negative: drop the minus sign.</source>
+        <translation>Une longueur ne peut pas être négative&#xa0;: enlève le signe moins.</translation>
+    </message>
+    <message>
+        <source>π × r, the 2 left out</source>
+        <translation>π × r, le 2 oublié</translation>
+    </message>
+    <message>
+        <source>the area for the circumference</source>
+        <translation>l’aire au lieu du périmètre</translation>
+    </message>
+    <message>
+        <source>the diameter used for the radius</source>
+        <translation>le diamètre au lieu du rayon</translation>
+    </message>
+    <message>
+        <source>the circumference for the area</source>
+        <translation>le périmètre au lieu de l’aire</translation>
+    </message>
+    <message>
+        <source>the radius not squared</source>
+        <translation>le rayon pas élevé au carré</translation>
+    </message>
+    <message>
+        <source>π squared with the radius</source>
+        <translation>π élevé au carré avec le rayon</translation>
+    </message>
+    <message>
+        <source>the radius halved as if a diameter</source>
+        <translation>le rayon divisé par deux comme un diamètre</translation>
+    </message>
+    <message>
+        <source>π left out</source>
+        <translation>π oublié</translation>
+    </message>
+    <message>
+        <source>the whole circle</source>
+        <translation>le disque entier</translation>
+    </message>
+    <message>
+        <source>the arc&apos;s length for the area</source>
+        <translation>la longueur de l’arc au lieu de l’aire</translation>
+    </message>
+    <message>
+        <source>the fraction taken as an angle</source>
+        <translation>la fraction prise pour un angle</translation>
+    </message>
+    <message>
+        <source>degrees used as radians</source>
+        <translation>les degrés pris pour des radians</translation>
+    </message>
+    <message>
+        <source>twice the sector</source>
+        <translation>le double du secteur</translation>
+    </message>
+    <message>
+        <source>the rest of the circle</source>
+        <translation>le reste du disque</translation>
+    </message>
+    <message>
+        <source>one triangle only</source>
+        <translation>un seul triangle</translation>
+    </message>
+    <message>
+        <source>the triangle&apos;s ½ left out</source>
+        <translation>le ½ du triangle oublié</translation>
+    </message>
+    <message>
+        <source>the triangle&apos;s height taken as r</source>
+        <translation>la hauteur du triangle prise égale à r</translation>
+    </message>
+    <message>
+        <source>all six segments</source>
+        <translation>les six segments ensemble</translation>
+    </message>
+    <message>
+        <source>the sector, its triangle not taken away</source>
+        <translation>le secteur, sans retirer son triangle</translation>
+    </message>
+    <message>
+        <source>the longer side taken round</source>
+        <translation>le grand côté pris pour le tour</translation>
+    </message>
+    <message>
+        <source>the diameter for the radius</source>
+        <translation>le diamètre au lieu du rayon</translation>
+    </message>
+    <message>
+        <source>the side halved, π left out</source>
+        <translation>le côté divisé par deux, sans π</translation>
+    </message>
+    <message>
+        <source>the side multiplied by 2π</source>
+        <translation>le côté multiplié par 2π</translation>
+    </message>
+    <message>
+        <source>the paper counted twice</source>
+        <translation>le papier compté deux fois</translation>
+    </message>
+    <message>
+        <source>the perimeter for the area</source>
+        <translation>le périmètre au lieu de l’aire</translation>
+    </message>
+    <message>
+        <source>the sides added</source>
+        <translation>les côtés additionnés</translation>
+    </message>
+    <message>
+        <source>the sides taken as radii</source>
+        <translation>les côtés pris pour des rayons</translation>
+    </message>
+    <message>
+        <source>one long side only</source>
+        <translation>un seul grand côté</translation>
+    </message>
+    <message>
+        <source>the shorter sides</source>
+        <translation>les petits côtés</translation>
+    </message>
+    <message>
+        <source>the whole perimeter</source>
+        <translation>le périmètre entier</translation>
+    </message>
+    <message>
+        <source>one face only</source>
+        <translation>une seule face du papier</translation>
+    </message>
+    <message>
+        <source>the cut-away sector</source>
+        <translation>le secteur découpé</translation>
+    </message>
+    <message>
+        <source>the whole disc</source>
+        <translation>le disque entier</translation>
+    </message>
+    <message>
+        <source>the rim&apos;s length for the area</source>
+        <translation>la longueur du bord au lieu de l’aire</translation>
+    </message>
+    <message>
+        <source>π taken as 3.14</source>
+        <translation>π pris égal à 3,14</translation>
+    </message>
+    <message>
+        <source>π taken as 22/7</source>
+        <translation>π pris égal à 22/7</translation>
+    </message>
+    <message>
+        <source>π taken as 3.142</source>
+        <translation>π pris égal à 3,142</translation>
+    </message>
+    <message>
+        <source>√3 taken as 1.73</source>
+        <translation>√3 pris égal à 1,73</translation>
+    </message>
+    <message>
+        <source>√3 taken as 1.732</source>
+        <translation>√3 pris égal à 1,732</translation>
+    </message>
+    <message>
+        <source>one decimal place only</source>
+        <translation>un seul chiffre après la virgule</translation>
+    </message>
+    <message>
+        <source>a whole number for two places</source>
+        <translation>un nombre entier au lieu de deux décimales</translation>
+    </message>
+    <message>
+        <source>the second decimal cut, not rounded</source>
+        <translation>le deuxième chiffre après la virgule tronqué, pas arrondi</translation>
+    </message>
+    <message>
+        <source>rounded before the end</source>
+        <translation>arrondi avant la fin</translation>
+    </message>
+    <message>
+        <source>no number typed</source>
+        <translation>aucun nombre tapé</translation>
+    </message>
+    <message>
+        <source>a decimal comma</source>
+        <translation>une virgule décimale</translation>
+    </message>
+    <message>
+        <source>π typed after the number</source>
+        <translation>π tapé après le nombre</translation>
+    </message>
+    <message>
+        <source>a thousands separator</source>
+        <translation>un séparateur des milliers</translation>
+    </message>
+    <message>
+        <source>a minus sign</source>
+        <translation>un signe moins</translation>
+    </message>
+    <message>
+        <source>The sector is 1/%2 of the circle: work out the circle&apos;s area, π × r², then divide it by %2.</source>
+        <translation>Le secteur est 1/%2 du disque&#xa0;: calcule l’aire du disque, π × r², puis divise-la par %2.</translation>
+    </message>
+    <message>
+        <source>The sector is 1/%2 of the circle: π × %1² ÷ %2 = %7</source>
+        <translation>Le secteur est 1/%2 du disque&#xa0;: π × %1² ÷ %2 = %7</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,8 @@ private Q_SLOTS:
                 // What is shown, typed back as shown and with the other separator, is right.
                 const QString shown = page->Label4->text();
                 QVERIFY2(shown.contains(point), qPrintable(shown));
+                QVERIFY2(page->lblfeedback->text().endsWith(QStringLiteral("= ") + shown),
+                         qPrintable(page->lblfeedback->text()));
                 QString other = shown;
                 other.replace(QLatin1Char(','), QLatin1Char('.'));
                 for (const QString& typed : {shown, other}) {
@@ -217,6 +219,8 @@ private Q_SLOTS:
                     page->cmdcheckit->click();
                     QCOMPARE(page->Label4->text(),
                              QCoreApplication::translate("problems", "Correct, Well Done!"));
+                    QVERIFY2(page->lblfeedback->text().isEmpty(),
+                             qPrintable(typed + page->lblfeedback->text()));
                 }
                 faults << clippedTexts(*page, where + QStringLiteral(" right"));
                 page->cmdgo->click();
@@ -267,6 +271,15 @@ private Q_SLOTS:
                 }
             }
         }
+        // Nearly the answer, with π as 3.14 and cut short: "so close", without the answer.
+        problems::Escalation escalation;
+        const problems::Problem area = problems::circlesProblem(1, 1, 4);
+        const problems::Said said =
+            problems::afterCheck(area, "3" + point + "136", escalation, separator);
+        QVERIFY2(said.kind == problems::Said::Pooled
+                     && !problems::revealsAnswer(said.text, area.answer,
+                                                 problems::Separator::PointOrComma),
+                 qPrintable(said.text));
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
