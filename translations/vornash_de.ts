@@ -717,6 +717,14 @@
         <source>%1: practice</source>
         <translation>%1: Üben</translation>
     </message>
+    <message>
+        <source>You have mastered %1!</source>
+        <translation>Du beherrschst jetzt: %1!</translation>
+    </message>
+    <message>
+        <source>Ask your teacher to help you with %1 problems.</source>
+        <translation>Bitte deine Lehrkraft um Hilfe bei den Aufgaben zu „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>StateStrip</name>
@@ -1068,11 +1076,6 @@
 <context>
     <name>myprogress</name>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a slip: the kind of problem, the slip&apos;s name</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>My Progress</source>
         <translation>Mein Fortschritt</translation>
     </message>
@@ -1265,122 +1268,134 @@
     <name>record</name>
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort konnte noch nicht gespeichert werden; sie wird aufbewahrt und erneut versucht.</numerusform>
+            <numerusform>%n Antworten konnten noch nicht gespeichert werden; sie werden aufbewahrt und erneut versucht.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnung war beschädigt: Sie wurde als %1 beiseitegelegt, und eine neue wurde begonnen.</translation>
     </message>
     <message>
         <source>Circumference</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisumfang</translation>
     </message>
     <message>
         <source>Area of a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisfläche</translation>
     </message>
     <message>
         <source>Sector as a fraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sektor als Bruchteil</translation>
     </message>
     <message>
         <source>Sector by its angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sektor aus dem Winkel</translation>
     </message>
     <message>
         <source>Inscribed hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbeschriebenes Sechseck</translation>
     </message>
     <message>
         <source>Segment</source>
-        <translation type="unfinished">Kreisabschnitt</translation>
+        <translation>Kreisabschnitt</translation>
     </message>
     <message>
         <source>Cylinder&apos;s radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius des Zylinders</translation>
     </message>
     <message>
         <source>Cylinder&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche des Zylinders</translation>
     </message>
     <message>
         <source>Torus&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche des Torus</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand des Möbiusbands</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche des Möbiusbands</translation>
     </message>
     <message>
         <source>Cone&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche des Kegels</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht begonnen</translation>
     </message>
     <message>
         <source>Practising</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Üben</translation>
     </message>
     <message>
         <source>Mastered</source>
-        <translation type="unfinished"></translation>
+        <translation>Beherrscht</translation>
     </message>
     <message>
         <source>Needs help</source>
-        <translation type="unfinished"></translation>
+        <translation>Braucht Hilfe</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 wird nichts gespeichert: Der SQLite-Treiber von Qt (libqt6sql6-sqlite) ist nicht installiert.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts gespeichert: Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts gespeichert: In %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 ist noch nichts gespeichert.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts gespeichert: %1 ist keine Datenbankdatei.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts gespeichert: %1 ist beschädigt und kann nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>Nothing can be read from %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus %1 kann nichts gelesen werden: Die Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts gespeichert: %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einer neueren Version des Programms geschrieben: Es wird angezeigt, aber nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the disk that holds %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts gespeichert: Der Datenträger mit %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the program was started with --no-record.</source>
+        <translation>Es wird nichts gespeichert: Das Programm wurde mit --no-record gestartet.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
+        <translation>Es wird nichts gespeichert: Die Aufzeichnung ist auf diesem Computer ausgeschaltet (%1).</translation>
     </message>
 </context>
 </TS>

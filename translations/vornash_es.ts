@@ -717,6 +717,14 @@
         <source>%1: practice</source>
         <translation>%1: práctica</translation>
     </message>
+    <message>
+        <source>You have mastered %1!</source>
+        <translation>¡Ya dominas: %1!</translation>
+    </message>
+    <message>
+        <source>Ask your teacher to help you with %1 problems.</source>
+        <translation>Pide a tu profesor que te ayude con los problemas de «%1».</translation>
+    </message>
 </context>
 <context>
     <name>StateStrip</name>
@@ -1068,11 +1076,6 @@
 <context>
     <name>myprogress</name>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a slip: the kind of problem, the slip&apos;s name</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>My Progress</source>
         <translation>Mi progreso</translation>
     </message>
@@ -1265,122 +1268,134 @@
     <name>record</name>
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta aún no se ha podido registrar; se conserva y se volverá a intentar.</numerusform>
+            <numerusform>%n respuestas aún no se han podido registrar; se conservan y se volverá a intentar.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro estaba dañado: se ha apartado como %1 y se ha empezado uno nuevo.</translation>
     </message>
     <message>
         <source>Circumference</source>
-        <translation type="unfinished"></translation>
+        <translation>Circunferencia</translation>
     </message>
     <message>
         <source>Area of a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de un círculo</translation>
     </message>
     <message>
         <source>Sector as a fraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sector como fracción</translation>
     </message>
     <message>
         <source>Sector by its angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sector por su ángulo</translation>
     </message>
     <message>
         <source>Inscribed hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexágono inscrito</translation>
     </message>
     <message>
         <source>Segment</source>
-        <translation type="unfinished">Segmento</translation>
+        <translation>Segmento circular</translation>
     </message>
     <message>
         <source>Cylinder&apos;s radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio del cilindro</translation>
     </message>
     <message>
         <source>Cylinder&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área del cilindro</translation>
     </message>
     <message>
         <source>Torus&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área del toro</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde de la cinta de Möbius</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de la cinta de Möbius</translation>
     </message>
     <message>
         <source>Cone&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área del cono</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin empezar</translation>
     </message>
     <message>
         <source>Practising</source>
-        <translation type="unfinished"></translation>
+        <translation>Practicando</translation>
     </message>
     <message>
         <source>Mastered</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominado</translation>
     </message>
     <message>
         <source>Needs help</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesita ayuda</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasar</translation>
     </message>
     <message>
         <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada en %1: el controlador SQLite de Qt (libqt6sql6-sqlite) no está instalado.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada: no se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada: no se puede escribir en %1.</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha registrado nada en %1.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada: %1 no es un archivo de base de datos.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada: %1 está dañado y no se puede apartar.</translation>
     </message>
     <message>
         <source>Nothing can be read from %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer nada de %1: el archivo está dañado.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada: no se puede abrir %1.</translation>
     </message>
     <message>
         <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo escribió una versión más reciente del programa: se muestra, pero no se le añade nada.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the disk that holds %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registra nada: el disco que contiene %1 está lleno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the program was started with --no-record.</source>
+        <translation>No se registra nada: el programa se inició con --no-record.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
+        <translation>No se registra nada: el registro está desactivado en este ordenador (%1).</translation>
     </message>
 </context>
 </TS>

@@ -717,6 +717,14 @@
         <source>%1: practice</source>
         <translation>%1 : entraînement</translation>
     </message>
+    <message>
+        <source>You have mastered %1!</source>
+        <translation>Tu maîtrises maintenant : %1 !</translation>
+    </message>
+    <message>
+        <source>Ask your teacher to help you with %1 problems.</source>
+        <translation>Demande à ton professeur de t’aider pour les problèmes « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>StateStrip</name>
@@ -1068,11 +1076,6 @@
 <context>
     <name>myprogress</name>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a slip: the kind of problem, the slip&apos;s name</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>My Progress</source>
         <translation>Mes progrès</translation>
     </message>
@@ -1265,122 +1268,134 @@
     <name>record</name>
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse n’a pas encore pu être enregistrée ; elle est gardée et sera réessayée.</numerusform>
+            <numerusform>%n réponses n’ont pas encore pu être enregistrées ; elles sont gardées et seront réessayées.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le suivi était endommagé : il a été mis de côté sous le nom %1, et un nouveau suivi a commencé.</translation>
     </message>
     <message>
         <source>Circumference</source>
-        <translation type="unfinished"></translation>
+        <translation>Circonférence</translation>
     </message>
     <message>
         <source>Area of a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire d’un disque</translation>
     </message>
     <message>
         <source>Sector as a fraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteur comme fraction</translation>
     </message>
     <message>
         <source>Sector by its angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteur par son angle</translation>
     </message>
     <message>
         <source>Inscribed hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagone inscrit</translation>
     </message>
     <message>
         <source>Segment</source>
-        <translation type="unfinished">Segment</translation>
+        <translation>Segment circulaire</translation>
     </message>
     <message>
         <source>Cylinder&apos;s radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon du cylindre</translation>
     </message>
     <message>
         <source>Cylinder&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire du cylindre</translation>
     </message>
     <message>
         <source>Torus&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire du tore</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord du ruban de Möbius</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire du ruban de Möbius</translation>
     </message>
     <message>
         <source>Cone&apos;s area</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire du cône</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas commencé</translation>
     </message>
     <message>
         <source>Practising</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Mastered</source>
-        <translation type="unfinished"></translation>
+        <translation>Maîtrisé</translation>
     </message>
     <message>
         <source>Needs help</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoin d’aide</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>À revoir</translation>
     </message>
     <message>
         <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté dans %1 : le pilote SQLite de Qt (libqt6sql6-sqlite) n’est pas installé.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté : le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté : impossible d’écrire dans %1.</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a encore été noté dans %1.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté : %1 n’est pas un fichier de base de données.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté : %1 est endommagé et ne peut pas être mis de côté.</translation>
     </message>
     <message>
         <source>Nothing can be read from %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne peut être lu dans %1 : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté : %1 ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été écrit par une version plus récente du programme : il est affiché, mais rien n’y est ajouté.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the disk that holds %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est noté : le disque qui contient %1 est plein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the program was started with --no-record.</source>
+        <translation>Rien n’est noté : le programme a été lancé avec --no-record.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
+        <translation>Rien n’est noté : le suivi est désactivé sur cet ordinateur (%1).</translation>
     </message>
 </context>
 </TS>
