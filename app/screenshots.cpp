@@ -2,8 +2,12 @@
 // README can show the program and a newcomer on a machine without a display can see it.
 //
 //   vornash-screenshots <folder> [language]
+//   vornash-screenshots --example-record <file>
 //
-// With a language ("de"), every page is shown in it and its file name ends in "-de".
+// With a language ("de"), every page is shown in it and its file name ends in "-de". The second
+// form writes the example pupil's record of the progress page's pictures to <file> and ends, so
+// that the program itself can be shown over it (XDG_DATA_HOME=<folder>, file
+// <folder>/vornash/progress.sqlite).
 
 #include "circles0.h"
 #include "draws.h"
@@ -25,6 +29,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -165,8 +170,13 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--example-record") == 0) {
+        const QString file = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        return writeExampleRecord(file) ? 0 : 1;
+    }
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: vornash-screenshots <folder> [language]\n");
+        std::fprintf(stderr, "usage: vornash-screenshots <folder> [language] | --example-record <file>\n");
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);

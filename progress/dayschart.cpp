@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace {
@@ -10,6 +9,9 @@ namespace {
 const QColor kDone{220, 225, 240};
 const QColor kRight{60, 180, 75};
 const QColor kInk{255, 255, 0};
+const QColor kFocus{255, 170, 0};
+// Room inside the edge for the focus frame.
+constexpr int kInset = 3;
 
 } // namespace
 
@@ -49,7 +51,8 @@ void DaysChart::paintEvent(QPaintEvent*)
     const QFontMetrics fm(font());
     const int line = fm.height();
     // The legend on top, the dates beneath, the bars between.
-    const QRect plot = rect().adjusted(line * 2, line + 4, -4, -(line + 4));
+    const QRect plot = rect().adjusted(line * 2, kInset + line + 4, -4 - kInset,
+                                         -(kInset + line + 4));
     int most = 1;
     for (const record::Day& day : m_days)
         most = std::max({most, day.problems, day.firstTriesRight});
@@ -57,11 +60,13 @@ void DaysChart::paintEvent(QPaintEvent*)
     p.setPen(kInk);
     const QString done = tr("problems");
     const QString right = tr("first tries right");
-    p.fillRect(QRect(plot.left(), 2, line - 4, line - 4), kDone);
-    p.drawText(plot.left() + line, 0, fm.horizontalAdvance(done) + 2, line, Qt::AlignVCenter, done);
+    p.fillRect(QRect(plot.left(), kInset + 2, line - 4, line - 4), kDone);
+    p.drawText(plot.left() + line, kInset, fm.horizontalAdvance(done) + 2, line, Qt::AlignVCenter,
+               done);
     const int second = plot.left() + line + fm.horizontalAdvance(done) + line;
-    p.fillRect(QRect(second, 2, line - 4, line - 4), kRight);
-    p.drawText(second + line, 0, fm.horizontalAdvance(right) + 2, line, Qt::AlignVCenter, right);
+    p.fillRect(QRect(second, kInset + 2, line - 4, line - 4), kRight);
+    p.drawText(second + line, kInset, fm.horizontalAdvance(right) + 2, line, Qt::AlignVCenter,
+               right);
 
     // The scale: its top value and zero.
     p.drawText(QRect(0, plot.top() - line / 2, line * 2 - 4, line), Qt::AlignRight | Qt::AlignVCenter,
@@ -91,8 +96,9 @@ void DaysChart::paintEvent(QPaintEvent*)
                    m_locale.toString(m_days.last().date, QLocale::ShortFormat));
     }
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+        // The focus colour of the answer box on the problem pages, plain on the page's blue.
+        p.setPen(QPen(kFocus, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }

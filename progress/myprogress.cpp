@@ -25,6 +25,7 @@
 namespace {
 
 const QColor kYellow{255, 255, 0};
+const QColor kFocus{255, 170, 0};
 const QString kTahoma = QStringLiteral("Tahoma");
 constexpr int kDays = 14;
 constexpr int kSlips = 3;
@@ -61,6 +62,10 @@ QPushButton* makeButton(QWidget* page, const char* name, const QString& text)
     button->setObjectName(QLatin1String(name));
     button->setFont(fonts::design(kTahoma, 10));
     button->setAutoDefault(true);
+    // The focus frame in the answer box's focus colour, which shows on the page's blue.
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::Highlight, kFocus);
+    button->setPalette(pal);
     return button;
 }
 
