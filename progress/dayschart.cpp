@@ -38,9 +38,14 @@ QString DaysChart::describe() const
 {
     QStringList parts;
     for (const record::Day& day : m_days) {
-        parts << tr("%1: %2 problems, %3 first tries right")
-                     .arg(m_locale.toString(day.date, QLocale::ShortFormat),
-                          m_locale.toString(day.problems), m_locale.toString(day.firstTriesRight));
+        const QString done = day.problems == 1
+            ? tr("1 problem")
+            : tr("%1 problems").arg(m_locale.toString(day.problems));
+        const QString right = day.firstTriesRight == 1
+            ? tr("1 first try right")
+            : tr("%1 first tries right").arg(m_locale.toString(day.firstTriesRight));
+        parts << tr("%1: %2, %3", "a day of the chart: its date, the problems, the first tries right")
+                     .arg(m_locale.toString(day.date, QLocale::ShortFormat), done, right);
     }
     return parts.join(QStringLiteral("; "));
 }

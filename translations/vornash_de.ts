@@ -47,16 +47,33 @@
         <translation>Gelöste Aufgaben der letzten 14 Tage</translation>
     </message>
     <message>
-        <source>%1: %2 problems, %3 first tries right</source>
-        <translation>%1: %2 Aufgaben, %3 beim ersten Versuch richtig</translation>
-    </message>
-    <message>
         <source>problems</source>
         <translation>Aufgaben</translation>
     </message>
     <message>
         <source>first tries right</source>
         <translation>beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 Aufgabe</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 Aufgaben</translation>
+    </message>
+    <message>
+        <source>1 first try right</source>
+        <translation>1 beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>%1 first tries right</source>
+        <translation>%1 beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>a day of the chart: its date, the problems, the first tries right</comment>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>

@@ -47,16 +47,33 @@
         <translation>Problemas hechos en los últimos 14 días</translation>
     </message>
     <message>
-        <source>%1: %2 problems, %3 first tries right</source>
-        <translation>%1: %2 problemas, %3 bien al primer intento</translation>
-    </message>
-    <message>
         <source>problems</source>
         <translation>problemas</translation>
     </message>
     <message>
         <source>first tries right</source>
         <translation>bien al primer intento</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problemas</translation>
+    </message>
+    <message>
+        <source>1 first try right</source>
+        <translation>1 bien al primer intento</translation>
+    </message>
+    <message>
+        <source>%1 first tries right</source>
+        <translation>%1 bien al primer intento</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>a day of the chart: its date, the problems, the first tries right</comment>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>

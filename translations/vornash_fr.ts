@@ -47,16 +47,33 @@
         <translation>Problèmes faits ces 14 derniers jours</translation>
     </message>
     <message>
-        <source>%1: %2 problems, %3 first tries right</source>
-        <translation>%1 : %2 problèmes, %3 justes du premier coup</translation>
-    </message>
-    <message>
         <source>problems</source>
         <translation>problèmes</translation>
     </message>
     <message>
         <source>first tries right</source>
         <translation>justes du premier coup</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problème</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problèmes</translation>
+    </message>
+    <message>
+        <source>1 first try right</source>
+        <translation>1 juste du premier coup</translation>
+    </message>
+    <message>
+        <source>%1 first tries right</source>
+        <translation>%1 justes du premier coup</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>a day of the chart: its date, the problems, the first tries right</comment>
+        <translation>%1 : %2, %3</translation>
     </message>
 </context>
 <context>
