@@ -60,6 +60,8 @@ export QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0
 export LC_ALL=C.UTF-8
 unset QT_SCALE_FACTOR
+# The pupil's record of this run goes in the work folder, never in the user's own.
+export XDG_DATA_HOME="$work/data"
 
 setsid "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
