@@ -230,6 +230,8 @@ QString ProblemPage::recordCheck(const QString& typed, const problems::Said& sai
     check.step = said.kind == problems::Said::NextStep ? m_escalation.steps : 0;
     check.seconds = double(m_shownFor.elapsed()) / 1000.0;
     journal->post(check);
+    // The journal knows the new states at once; the strip shows them with the verdict.
+    showStates();
     const auto news = journal->takeNews(check.module, check.type);
     const QString name = record::typeName(check.module, check.type);
     if (news == record::State::Mastered)

@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTableWidget>
@@ -187,6 +188,22 @@ private Q_SLOTS:
         QVERIFY(problems && problems->strip->isVisible());
         QCOMPARE(problems->strip->states()[std::size_t(type)], state);
         QVERIFY(problems->strip->accessibleDescription().contains(record::stateName(state)));
+    }
+
+    // The strip follows each check: a wrong first try is Practising, a fourth wrong answer on
+    // the same problem Needs help.
+    void stripFollowsChecks()
+    {
+        recordOf({});
+        auto* page = qobject_cast<ProblemPage*>(navigation::show(QStringLiteral("circles")));
+        QVERIFY(page);
+        const auto type = std::size_t(Module1::lastproblem);
+        QCOMPARE(page->strip->states()[type], State::NotStarted);
+        for (State after : {State::Practising, State::Practising, State::Practising, State::NeedsHelp}) {
+            page->Text1->setText(QStringLiteral("-1"));
+            page->cmdcheckit_Click();
+            QCOMPARE(page->strip->states()[type], after);
+        }
     }
 
     void saysWhy_data()
