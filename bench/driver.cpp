@@ -167,6 +167,15 @@ int main(int argc, char** argv)
     std::vector<Row> rows;
     bool failed = false;
 
+    // Every figure is taken with a pupil's record of 10,000 checks present, in a data folder of
+    // the benchmark's own: the probes keep the record as the program does.
+    QTemporaryDir recordHome;
+    qputenv("XDG_DATA_HOME", recordHome.path().toLocal8Bit());
+    if (!runProbe(probe, {QStringLiteral("record"), QStringLiteral("10000")})) {
+        std::fprintf(stderr, "vornash-bench: the record of 10,000 checks could not be written\n");
+        return 1;
+    }
+
     // Start-up: the program and the bare window take turns, each going first half the time.
     {
         progress("start-up");
@@ -287,9 +296,10 @@ int main(int argc, char** argv)
     // A wrong answer checked: the verdict and the feedback on the screen.
     {
         progress("checks");
-        Row check{QStringLiteral("check, click to verdict and feedback painted"), QStringLiteral("ms")};
+        Row check{QStringLiteral("check, click to verdict and feedback painted, record included"),
+                  QStringLiteral("ms")};
         check.referenceText = QStringLiteral("–");
-        check.budget = QStringLiteral("–");
+        check.budget = QStringLiteral("≤ 2 ms");
         for (int i = 0; i < runs && !failed; ++i) {
             const auto out = runProbe(probe, {QStringLiteral("check"), QStringLiteral("5")});
             if (!out) {
@@ -298,19 +308,16 @@ int main(int argc, char** argv)
             }
             check.values.push_back(bench::median(out->value(QStringLiteral("check_ms"))));
         }
+        check.met = bench::median(check.values) <= 2.0;
         rows.push_back(check);
     }
 
-    // The progress page over a record of 10,000 checks, which the whole road below visits too.
-    QTemporaryDir recordHome;
+    // The progress page over the record of 10,000 checks, which the whole road below visits too.
     {
         progress("progress page");
         Row row{QStringLiteral("progress page, \"My Progress\" to painted, 10,000 checks"), QStringLiteral("ms")};
         row.referenceText = QStringLiteral("–");
         row.budget = QStringLiteral("≤ 100 ms");
-        qputenv("XDG_DATA_HOME", recordHome.path().toLocal8Bit());
-        if (!runProbe(probe, {QStringLiteral("record"), QStringLiteral("10000")}))
-            failed = true;
         for (int i = 0; i < runs && !failed; ++i) {
             const auto out = runProbe(probe, {QStringLiteral("progress"), QStringLiteral("5")});
             if (!out) {

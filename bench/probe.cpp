@@ -61,6 +61,8 @@ void say(const char* key, double value)
 void startLikeTheProgram()
 {
     road::startApplication();
+    // The record as the program keeps it, in the driver's data folder.
+    road::startRecord(true);
 }
 
 Page* onlyPage()
