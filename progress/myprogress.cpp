@@ -291,11 +291,20 @@ bool myprogress::exportTo(const QString& file)
 
 void myprogress::cmdexport_Click()
 {
-    const QString file = QFileDialog::getSaveFileName(
-        this, tr("Export my record"), QDir::home().filePath(tr("my-progress") + QStringLiteral(".csv")),
-        tr("CSV files (*.csv)"));
-    if (file.isEmpty())
+    // Qt's own dialog, its words in the language in use.
+    QFileDialog dialog(this, tr("Export my record"),
+                       QDir::home().filePath(tr("my-progress") + QStringLiteral(".csv")),
+                       tr("CSV files (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setLabelText(QFileDialog::LookIn, tr("Look in:"));
+    dialog.setLabelText(QFileDialog::FileName, tr("File name:"));
+    dialog.setLabelText(QFileDialog::FileType, tr("Files of type:"));
+    dialog.setLabelText(QFileDialog::Accept, tr("Save"));
+    dialog.setLabelText(QFileDialog::Reject, tr("Cancel"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString file = dialog.selectedFiles().constFirst();
     if (!exportTo(file)) {
         QMessageBox::warning(this, tr("Export\u2026"),
                              tr("Your record could not be written to %1.")
@@ -327,9 +336,14 @@ void myprogress::cmdforget_Click()
 {
     QMessageBox box(QMessageBox::Question, tr("Forget my record"),
                     tr("Delete everything recorded about your work? This cannot be undone."),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    if (box.exec() == QMessageBox::Yes)
+                    QMessageBox::NoButton, this);
+    // Buttons of our own words: the toolkit's Yes and No would stay English.
+    QPushButton* remove = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(tr("Keep"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    if (box.clickedButton() == remove)
         forget();
 }
 

@@ -1221,6 +1221,34 @@
         <source>Delete everything recorded about your work? This cannot be undone.</source>
         <translation>Alles löschen, was über deine Arbeit gespeichert ist? Das lässt sich nicht rückgängig machen.</translation>
     </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Dateityp:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
 </context>
 <context>
     <name>problems</name>

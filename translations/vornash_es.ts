@@ -1221,6 +1221,34 @@
         <source>Delete everything recorded about your work? This cannot be undone.</source>
         <translation>¿Borrar todo lo registrado sobre tu trabajo? No se puede deshacer.</translation>
     </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Tipo de archivo:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
 </context>
 <context>
     <name>problems</name>

@@ -1221,6 +1221,34 @@
         <source>Delete everything recorded about your work? This cannot be undone.</source>
         <translation>Effacer tout ce qui a été noté sur ton travail ? Cela ne peut pas être annulé.</translation>
     </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Regarder dans :</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Type de fichier :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
 </context>
 <context>
     <name>problems</name>
