@@ -42,7 +42,6 @@ QList<record::Event> problem(Module m, int type, const QList<bool>& checks, int 
     shown.problem = shown.id;
     shown.module = m;
     shown.type = type;
-    shown.r = 3;
     shown.question = QStringLiteral("What is it, \"exactly\", for 3?");
     QList<record::Event> out{shown};
     for (bool right : checks) {
@@ -53,9 +52,7 @@ QList<record::Event> problem(Module m, int type, const QList<bool>& checks, int 
         check.right = right;
         check.firstTry = out.size() == 1;
         check.typed = right ? QStringLiteral("28.27") : QStringLiteral("9,42");
-        check.value = right ? 28.27 : 9.42;
         check.slips = right ? QStringList() : slips;
-        check.seconds = 12.5;
         out << check;
     }
     return out;
@@ -163,7 +160,6 @@ private Q_SLOTS:
         myprogress* page = openProgress();
         QVERIFY(page);
         QVERIFY(page->lblwhy->isHidden());
-        QVERIFY(page->lblname->text().contains(record::pupilName()));
         QTableWidget* table = page->tbltypes[module];
         const Module m = module == 0 ? Module::Circles : Module::Folding;
         QCOMPARE(table->item(type, 0)->text(), record::typeName(m, type));
@@ -264,7 +260,8 @@ private Q_SLOTS:
     }
 
     // The export, read back: a header, one line per check, values quoted where they must be.
-    void exportReadBack()
+    // Then forgetting: it asks first, and Enter there keeps the record; confirmed, nothing is left.
+    void exportThenForget()
     {
         knownRecord();
         myprogress* page = openProgress();
@@ -277,16 +274,8 @@ private Q_SLOTS:
         QVERIFY(all.startsWith("time,module,type,question,typed,verdict,first_try,slip,"
                                "answer_shown,seconds\r\n"));
         QCOMPARE(all.count('\n'), 1 + 13); // the header, then each check
-        QCOMPARE(all.count(",circles,2,\"What is it, \"\"exactly\"\", for 3?\",\"9,42\",wrong,"), 4);
-        QCOMPARE(all.count(",c1.nosq,0,"), 5);
-    }
+        QCOMPARE(all.count(",\"What is it, \"\"exactly\"\", for 3?\",\"9,42\",wrong,"), 5);
 
-    // Forgetting asks first, and Enter there keeps the record; confirmed, nothing is left.
-    void forget()
-    {
-        knownRecord();
-        myprogress* page = openProgress();
-        QVERIFY(page);
         QTimer::singleShot(0, page, [] {
             if (QWidget* box = QApplication::activeModalWidget())
                 QTest::keyClick(box, Qt::Key_Return);
@@ -304,14 +293,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<State>>("states");
         using S = State;
-        QTest::newRow("nothing yet") << QList<S>{S::NotStarted, S::NotStarted, S::NotStarted,
-                                                 S::NotStarted, S::NotStarted, S::NotStarted};
         QTest::newRow("two mastered, one needs help")
             << QList<S>{S::Mastered, S::Mastered, S::NeedsHelp, S::Practising, S::NotStarted,
                         S::NotStarted};
         QTest::newRow("one mastered") << QList<S>{S::NotStarted, S::NotStarted, S::NotStarted,
                                                   S::NotStarted, S::Mastered, S::NotStarted};
-        QTest::newRow("all mastered") << QList<S>(6, S::Mastered);
     }
 
     // Practice over many problems on a real record: never a type twice in a row, a mastered type
@@ -321,12 +307,11 @@ private Q_SLOTS:
         QFETCH(QList<State>, states);
         QList<record::Event> events;
         for (int type = 0; type < 6; ++type) {
-            if (states[type] == State::Mastered)
-                events << times(3, Module::Folding, type, true);
-            else if (states[type] == State::NeedsHelp)
-                events << problem(Module::Folding, type, {false, false, false, false});
-            else if (states[type] == State::Practising)
-                events << problem(Module::Folding, type, {false});
+            const State s = states[type];
+            if (s != State::NotStarted)
+                events << (s == State::Mastered ? times(3, Module::Folding, type, true)
+                                                : problem(Module::Folding, type,
+                                                          QList<bool>(s == State::NeedsHelp ? 4 : 1, false)));
         }
         recordOf(events);
         const auto known = m_journal->states(Module::Folding);
