@@ -2,26 +2,37 @@
 // README can show the program and a newcomer on a machine without a display can see it.
 //
 //   vornash-screenshots <folder> [language]
+//   vornash-screenshots --example-record <file>
 //
-// With a language ("de"), every page is shown in it and its file name ends in "-de".
+// With a language ("de"), every page is shown in it and its file name ends in "-de". The second
+// form writes the example pupil's record of the progress page's pictures to <file> and ends, so
+// that the program itself can be shown over it (XDG_DATA_HOME=<folder>, file
+// <folder>/vornash/progress.sqlite).
 
 #include "circles0.h"
 #include "draws.h"
 #include "folding0.h"
 #include "fonts.h"
 #include "intro0.h"
+#include "journal.h"
 #include "jotter.h"
 #include "language.h"
 #include "module1.h"
+#include "myprogress.h"
 #include "navigation.h"
 #include "notepad.h"
 #include "player.h"
 #include "problempage.h"
 #include "road.h"
+#include "store.h"
 #include "titlefrm.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -104,6 +115,54 @@ void jotterShots(ProblemPage& page)
     jotter::close();
 }
 
+// Two weeks of a pupil's work, drawn from a fixed seed: most days a few problems, the early
+// kinds of each module going well, the segment and the cone still hard.
+bool writeExampleRecord(const QString& path)
+{
+    record::Store store(path);
+    if (store.status() != record::Store::Status::Open)
+        return false;
+    QRandomGenerator random(7);
+    const char* slips[2][6] = {{"c0.diam", "c1.nosq", "c2.arc", "c3.rad", "c4.nohalf", "c5.hr"},
+                               {"f0.diam", "f1.sum", "f2.sum", "f3.one", "f4.sum", "f5.rad"}};
+    const double chance[2][6] = {{0.9, 0.8, 0.7, 0.55, 0.5, 0.25}, {0.85, 0.8, 0.75, 0.5, 0.6, 0.3}};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QList<record::Event> events;
+    for (int day = 13; day >= 0; --day) {
+        if (day % 5 == 3)
+            continue; // a day off
+        const int problems = 3 + int(random.bounded(8));
+        for (int i = 0; i < problems; ++i) {
+            const int m = int(random.bounded(2));
+            const int type = int(random.bounded(day > 8 ? 3 : 6));
+            record::Event shown = record::makeEvent(record::Kind::Shown);
+            shown.time = now.addDays(-day).addSecs(-3600 + i * 90);
+            shown.problem = shown.id;
+            shown.module = m == 0 ? record::Module::Circles : record::Module::Folding;
+            shown.type = type;
+            shown.question = QStringLiteral("example");
+            events << shown;
+            for (int attempt = 0; attempt < 3; ++attempt) {
+                record::Event check = shown;
+                check.id = QUuid::createUuid();
+                check.kind = record::Kind::Check;
+                check.time = shown.time.addSecs(20 + attempt * 15);
+                check.firstTry = attempt == 0;
+                check.right = random.generateDouble() < chance[m][type] + 0.1 * attempt;
+                check.typed = check.right ? QStringLiteral("12.57") : QStringLiteral("25.13");
+                if (!check.right)
+                    check.slips = QStringList{QLatin1String(slips[m][type])};
+                check.seconds = 20.0 + attempt * 15;
+                check.language = QStringLiteral("en");
+                events << check;
+                if (check.right)
+                    break;
+            }
+        }
+    }
+    return store.append(events);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -111,8 +170,13 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--example-record") == 0) {
+        const QString file = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        return writeExampleRecord(file) ? 0 : 1;
+    }
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: vornash-screenshots <folder> [language]\n");
+        std::fprintf(stderr, "usage: vornash-screenshots <folder> [language] | --example-record <file>\n");
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
@@ -164,6 +228,31 @@ int main(int argc, char** argv)
         page.cmdcheckit_Click();
         advance(page.player(), 10);
         save(page, QStringLiteral("folding-problem"));
+    }
+    {
+        // The progress page over an example record in a data folder of its own, and practice.
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        if (writeExampleRecord(record::defaultPath())) {
+            record::Journal journal(record::defaultPath());
+            record::setJournal(&journal);
+            journal.load();
+            journal.flush();
+            {
+                myprogress page;
+                // An example pupil's name in place of the account's.
+                page.lblname->setText(page.lblname->text().replace(record::pupilName(),
+                                                                   QStringLiteral("Anna Weber")));
+                save(page, QStringLiteral("progress"));
+            }
+            {
+                folding page(ProblemPage::Mode::Practice);
+                problemShot(page, QStringLiteral("folding-practice"));
+            }
+            record::setJournal(nullptr);
+        } else {
+            std::fprintf(stderr, "vornash-screenshots: cannot write the example record\n");
+        }
     }
     std::printf("%s\n", qPrintable(QDir(g_folder).absolutePath()));
     return 0;

@@ -9,6 +9,7 @@
 //   vornash-bench-probe road               the whole road; peak resident memory
 //   vornash-bench-probe fill <checks>      a pupil's record of that many checks made afresh;
 //                                          the file's bytes a check
+//   vornash-bench-probe progress <cycles>  "My Progress" on the menu, to the progress page painted
 //
 // The pupil's record is kept where the program keeps it ($XDG_DATA_HOME): the driver points
 // that at a folder of its own, holding a record of 10,000 checks.
@@ -23,6 +24,8 @@
 #include "intro0.h"
 #include "jotter.h"
 #include "journal.h"
+#include "myprogress.h"
+#include "store.h"
 #include "labelbutton.h"
 #include "module1.h"
 #include "navigation.h"
@@ -45,6 +48,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <cstdio>
@@ -310,6 +314,33 @@ int animate(ProbeApplication& app, const QString& pageName, double seconds)
     return 0;
 }
 
+// The program's journal over the record in $XDG_DATA_HOME, made here when start-up made none.
+void ensureJournal()
+{
+    if (!record::journal())
+        record::setJournal(new record::Journal(record::defaultPath(), qApp));
+}
+
+// From the menu's "My Progress" to the progress page painted, the record read on the way.
+int progressPage(ProbeApplication& app, int cycles)
+{
+    startLikeTheProgram();
+    ensureJournal();
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        closeEverything();
+        auto* menu = qobject_cast<intro0*>(navigation::show(QStringLiteral("intro0")));
+        if (!menu || !app.waitForPaint(menu))
+            return 1;
+        ProbeApplication::spin(200);
+        const double ms = timedSwitch(app, menu->lblprogress);
+        auto* page = qobject_cast<myprogress*>(onlyPage());
+        if (ms < 0 || !page)
+            return 1;
+        say("progress_ms", ms);
+    }
+    return 0;
+}
+
 // Title, menu, each lesson through its four shapes, each problem page with the Jotter and
 // strokes on it, and back to the menu.
 int wholeRoad(ProbeApplication& app)
@@ -348,6 +379,18 @@ int wholeRoad(ProbeApplication& app)
         bench::click(problems->cmdexit);
     }
     auto* menu = qobject_cast<intro0*>(onlyPage());
+    if (!menu || !app.waitForPaint(menu))
+        return 1;
+    ProbeApplication::spin(300);
+    // The progress page over the record, and back.
+    ensureJournal();
+    bench::click(menu->lblprogress);
+    auto* progress = qobject_cast<myprogress*>(onlyPage());
+    if (!progress || !app.waitForPaint(progress))
+        return 1;
+    ProbeApplication::spin(300);
+    bench::click(progress->cmdexit);
+    menu = qobject_cast<intro0*>(onlyPage());
     if (!menu || !app.waitForPaint(menu))
         return 1;
     ProbeApplication::spin(300);
@@ -437,8 +480,10 @@ int main(int argc, char** argv)
         result = wholeRoad(app);
     else if (mode == QLatin1String("fill"))
         result = fill(qMax(1, args.value(2).toInt()));
+    else if (mode == QLatin1String("progress"))
+        result = progressPage(app, qMax(1, args.value(2).toInt()));
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|fill N\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|fill N|progress N\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

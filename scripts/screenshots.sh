@@ -11,7 +11,7 @@ every=$(mktemp -d)
 trap 'rm -rf "$every"' EXIT
 for lang in de fr es; do
   "$build/bin/vornash-screenshots" "$every" "$lang" >/dev/null
-  for page in circles-triangle folding-mobius circles-problem circles-solution folding-problem; do
+  for page in circles-triangle folding-mobius circles-problem circles-solution folding-problem progress; do
     cp "$every/$page-$lang.png" "$here/docs/screenshots/"
   done
 done

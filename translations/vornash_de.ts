@@ -88,6 +88,42 @@
     </message>
 </context>
 <context>
+    <name>DaysChart</name>
+    <message>
+        <source>Problems done in the last 14 days</source>
+        <translation>Gelöste Aufgaben der letzten 14 Tage</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>first tries right</source>
+        <translation>beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 Aufgabe</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 Aufgaben</translation>
+    </message>
+    <message>
+        <source>1 first try right</source>
+        <translation>1 beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>%1 first tries right</source>
+        <translation>%1 beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>a day of the chart: its date, the problems, the first tries right</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -747,7 +783,11 @@
     </message>
     <message>
         <source>Ask your teacher to help you with %1 problems.</source>
-        <translation>Bitte deine Lehrerin oder deinen Lehrer um Hilfe bei den Aufgaben „%1“.</translation>
+        <translation>Bitte deine Lehrkraft um Hilfe bei den Aufgaben zu „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: practice</source>
+        <translation>%1: Üben</translation>
     </message>
 </context>
 <context>
@@ -783,6 +823,17 @@
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>StateStrip</name>
+    <message>
+        <source>Your progress on these kinds of problem</source>
+        <translation>Dein Fortschritt bei diesen Aufgabenarten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1037,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -1106,6 +1161,166 @@
     </message>
 </context>
 <context>
+    <name>myprogress</name>
+    <message>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Kreise</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Papierfalten</translation>
+    </message>
+    <message>
+        <source>Practise weak spots</source>
+        <translation>Schwächen üben</translation>
+    </message>
+    <message>
+        <source>Problems of %1, the kinds you need most first</source>
+        <translation>Aufgaben aus %1, zuerst die Arten, die du am meisten brauchst</translation>
+    </message>
+    <message>
+        <source>Kinds of problem in %1</source>
+        <translation>Aufgabenarten in %1</translation>
+    </message>
+    <message>
+        <source>Kind of problem</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Last ten first tries</source>
+        <translation>Erste Versuche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>The last 14 days</source>
+        <translation>Die letzten 14 Tage</translation>
+    </message>
+    <message>
+        <source>Your most frequent slips</source>
+        <translation>Deine häufigsten Fehler</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Save your checks as a CSV file</source>
+        <translation>Deine Antworten als CSV-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Forget my record</source>
+        <translation>Meine Daten löschen</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work</source>
+        <translation>Alles löschen, was über deine Arbeit gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>My Progress: %1</source>
+        <translation>Mein Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the record is turned off.</source>
+        <translation>Es wird nichts gespeichert: die Aufzeichnung ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>%1: once</source>
+        <translation>%1: einmal</translation>
+    </message>
+    <message>
+        <source>%1: %2 times</source>
+        <translation>%1: %2-mal</translation>
+    </message>
+    <message>
+        <source>No slips so far.</source>
+        <translation>Bisher keine Fehler.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>share of first tries right</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Export my record</source>
+        <translation>Meine Daten exportieren</translation>
+    </message>
+    <message>
+        <source>my-progress</source>
+        <translation>mein-fortschritt</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Your record could not be written to %1.</source>
+        <translation>Deine Daten konnten nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Your record could not be deleted.</source>
+        <translation>Deine Daten konnten nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work? This cannot be undone.</source>
+        <translation>Alles löschen, was über deine Arbeit gespeichert ist? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Dateityp:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+</context>
+<context>
     <name>problems</name>
     <message>
         <source>Correct, Well Done!</source>
@@ -1169,13 +1384,13 @@
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
         <translation>
-            <numerusform>%n Antwort konnte noch nicht aufgezeichnet werden; sie wird aufbewahrt und später erneut geschrieben.</numerusform>
-            <numerusform>%n Antworten konnten noch nicht aufgezeichnet werden; sie werden aufbewahrt und später erneut geschrieben.</numerusform>
+            <numerusform>%n Antwort konnte noch nicht gespeichert werden; sie wird aufbewahrt und erneut versucht.</numerusform>
+            <numerusform>%n Antworten konnten noch nicht gespeichert werden; sie werden aufbewahrt und erneut versucht.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
-        <translation>Die Aufzeichnung war beschädigt: Sie wurde als %1 beiseitegelegt, und eine neue Aufzeichnung wurde begonnen.</translation>
+        <translation>Die Aufzeichnung war beschädigt: Sie wurde als %1 beiseitegelegt, und eine neue wurde begonnen.</translation>
     </message>
     <message>
         <source>Your record was damaged: it was kept as %1, and a new one was started.</source>
@@ -1183,7 +1398,7 @@
     </message>
     <message>
         <source>Circumference</source>
-        <translation>Umfang</translation>
+        <translation>Kreisumfang</translation>
     </message>
     <message>
         <source>Area of a circle</source>
@@ -1191,11 +1406,11 @@
     </message>
     <message>
         <source>Sector as a fraction</source>
-        <translation>Kreisausschnitt als Bruchteil</translation>
+        <translation>Sektor als Bruchteil</translation>
     </message>
     <message>
         <source>Sector by its angle</source>
-        <translation>Kreisausschnitt aus dem Winkel</translation>
+        <translation>Sektor aus dem Winkel</translation>
     </message>
     <message>
         <source>Inscribed hexagon</source>
@@ -1211,11 +1426,11 @@
     </message>
     <message>
         <source>Cylinder&apos;s area</source>
-        <translation>Fläche des Zylinders</translation>
+        <translation>Oberfläche des Zylinders</translation>
     </message>
     <message>
         <source>Torus&apos;s area</source>
-        <translation>Fläche des Torus</translation>
+        <translation>Oberfläche des Torus</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s edge</source>
@@ -1227,7 +1442,7 @@
     </message>
     <message>
         <source>Cone&apos;s area</source>
-        <translation>Fläche des Kegels</translation>
+        <translation>Oberfläche des Kegels</translation>
     </message>
     <message>
         <source>Not started</source>
@@ -1251,27 +1466,27 @@
     </message>
     <message>
         <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
-        <translation>In %1 wird nichts aufgezeichnet: Der SQLite-Treiber von Qt (libqt6sql6-sqlite) ist nicht installiert.</translation>
+        <translation>In %1 wird nichts gespeichert: Der SQLite-Treiber von Qt (libqt6sql6-sqlite) ist nicht installiert.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the folder %1 cannot be made.</source>
-        <translation>Es wird nichts aufgezeichnet: Der Ordner %1 kann nicht angelegt werden.</translation>
+        <translation>Es wird nichts gespeichert: Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be written.</source>
-        <translation>Es wird nichts aufgezeichnet: %1 kann nicht geschrieben werden.</translation>
+        <translation>Es wird nichts gespeichert: In %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet in %1.</source>
-        <translation>In %1 wurde noch nichts aufgezeichnet.</translation>
+        <translation>In %1 ist noch nichts gespeichert.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is not a database file.</source>
-        <translation>Es wird nichts aufgezeichnet: %1 ist keine Datenbankdatei.</translation>
+        <translation>Es wird nichts gespeichert: %1 ist keine Datenbankdatei.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
-        <translation>Es wird nichts aufgezeichnet: %1 ist beschädigt und kann nicht beiseitegelegt werden.</translation>
+        <translation>Es wird nichts gespeichert: %1 ist beschädigt und kann nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>Nothing can be read from %1: the file is damaged.</source>
@@ -1279,15 +1494,15 @@
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be opened.</source>
-        <translation>Es wird nichts aufgezeichnet: %1 kann nicht geöffnet werden.</translation>
+        <translation>Es wird nichts gespeichert: %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
-        <translation>%1 wurde von einer neueren Version des Programms geschrieben: Die Datei wird angezeigt, aber nichts wird hinzugefügt.</translation>
+        <translation>%1 wurde von einer neueren Version des Programms geschrieben: Es wird angezeigt, aber nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the disk that holds %1 is full.</source>
-        <translation>Es wird nichts aufgezeichnet: Das Laufwerk mit %1 ist voll.</translation>
+        <translation>Es wird nichts gespeichert: Der Datenträger mit %1 ist voll.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -1295,11 +1510,11 @@
     </message>
     <message>
         <source>Nothing is recorded: the program was started with --no-record.</source>
-        <translation>Es wird nichts aufgezeichnet: Das Programm wurde mit --no-record gestartet.</translation>
+        <translation>Es wird nichts gespeichert: Das Programm wurde mit --no-record gestartet.</translation>
     </message>
     <message>
         <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
-        <translation>Es wird nichts aufgezeichnet: Die Aufzeichnung ist auf diesem Computer ausgeschaltet (%1).</translation>
+        <translation>Es wird nichts gespeichert: Die Aufzeichnung ist auf diesem Computer ausgeschaltet (%1).</translation>
     </message>
 </context>
 </TS>

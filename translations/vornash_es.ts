@@ -88,6 +88,42 @@
     </message>
 </context>
 <context>
+    <name>DaysChart</name>
+    <message>
+        <source>Problems done in the last 14 days</source>
+        <translation>Problemas hechos en los últimos 14 días</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>problemas</translation>
+    </message>
+    <message>
+        <source>first tries right</source>
+        <translation>bien al primer intento</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problemas</translation>
+    </message>
+    <message>
+        <source>1 first try right</source>
+        <translation>1 bien al primer intento</translation>
+    </message>
+    <message>
+        <source>%1 first tries right</source>
+        <translation>%1 bien al primer intento</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>a day of the chart: its date, the problems, the first tries right</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -747,7 +783,11 @@
     </message>
     <message>
         <source>Ask your teacher to help you with %1 problems.</source>
-        <translation>Pide ayuda a tu profesor con los problemas de «%1».</translation>
+        <translation>Pide a tu profesor que te ayude con los problemas de «%1».</translation>
+    </message>
+    <message>
+        <source>%1: practice</source>
+        <translation>%1: práctica</translation>
     </message>
 </context>
 <context>
@@ -783,6 +823,17 @@
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado después de «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>StateStrip</name>
+    <message>
+        <source>Your progress on these kinds of problem</source>
+        <translation>Tu progreso en estos tipos de problema</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1037,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mi progreso</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -1106,6 +1161,166 @@
     </message>
 </context>
 <context>
+    <name>myprogress</name>
+    <message>
+        <source>My Progress</source>
+        <translation>Mi progreso</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Círculos</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Plegado de papel</translation>
+    </message>
+    <message>
+        <source>Practise weak spots</source>
+        <translation>Practicar puntos débiles</translation>
+    </message>
+    <message>
+        <source>Problems of %1, the kinds you need most first</source>
+        <translation>Problemas de %1, primero los tipos que más necesitas</translation>
+    </message>
+    <message>
+        <source>Kinds of problem in %1</source>
+        <translation>Tipos de problema en %1</translation>
+    </message>
+    <message>
+        <source>Kind of problem</source>
+        <translation>Tipo de problema</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Last ten first tries</source>
+        <translation>Primeros intentos</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>The last 14 days</source>
+        <translation>Los últimos 14 días</translation>
+    </message>
+    <message>
+        <source>Your most frequent slips</source>
+        <translation>Tus errores más frecuentes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Save your checks as a CSV file</source>
+        <translation>Guardar tus respuestas en un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Forget my record</source>
+        <translation>Borrar mi registro</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work</source>
+        <translation>Borrar todo lo registrado sobre tu trabajo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>My Progress: %1</source>
+        <translation>Mi progreso: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the record is turned off.</source>
+        <translation>No se registra nada: el registro está desactivado.</translation>
+    </message>
+    <message>
+        <source>%1: once</source>
+        <translation>%1: una vez</translation>
+    </message>
+    <message>
+        <source>%1: %2 times</source>
+        <translation>%1: %2 veces</translation>
+    </message>
+    <message>
+        <source>No slips so far.</source>
+        <translation>Ningún error hasta ahora.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ninguno todavía</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>share of first tries right</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Export my record</source>
+        <translation>Exportar mi registro</translation>
+    </message>
+    <message>
+        <source>my-progress</source>
+        <translation>mi-progreso</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Your record could not be written to %1.</source>
+        <translation>No se pudo escribir tu registro en %1.</translation>
+    </message>
+    <message>
+        <source>Your record could not be deleted.</source>
+        <translation>No se pudo borrar tu registro.</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work? This cannot be undone.</source>
+        <translation>¿Borrar todo lo registrado sobre tu trabajo? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Tipo de archivo:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+</context>
+<context>
     <name>problems</name>
     <message>
         <source>Correct, Well Done!</source>
@@ -1169,13 +1384,13 @@
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
         <translation>
-            <numerusform>%n respuesta aún no se ha podido registrar; se guarda y se volverá a intentar.</numerusform>
-            <numerusform>%n respuestas aún no se han podido registrar; se guardan y se volverá a intentar.</numerusform>
+            <numerusform>%n respuesta aún no se ha podido registrar; se conserva y se volverá a intentar.</numerusform>
+            <numerusform>%n respuestas aún no se han podido registrar; se conservan y se volverá a intentar.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
-        <translation>El registro estaba dañado: se ha apartado como %1 y se ha empezado un registro nuevo.</translation>
+        <translation>El registro estaba dañado: se ha apartado como %1 y se ha empezado uno nuevo.</translation>
     </message>
     <message>
         <source>Your record was damaged: it was kept as %1, and a new one was started.</source>
@@ -1219,11 +1434,11 @@
     </message>
     <message>
         <source>Möbius strip&apos;s edge</source>
-        <translation>Borde de la banda de Möbius</translation>
+        <translation>Borde de la cinta de Möbius</translation>
     </message>
     <message>
         <source>Möbius strip&apos;s area</source>
-        <translation>Área de la banda de Möbius</translation>
+        <translation>Área de la cinta de Möbius</translation>
     </message>
     <message>
         <source>Cone&apos;s area</source>
@@ -1259,7 +1474,7 @@
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be written.</source>
-        <translation>No se registra nada: no se puede escribir %1.</translation>
+        <translation>No se registra nada: no se puede escribir en %1.</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet in %1.</source>
@@ -1283,7 +1498,7 @@
     </message>
     <message>
         <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
-        <translation>%1 fue escrito por una versión más reciente del programa: se muestra, pero no se le añade nada.</translation>
+        <translation>%1 lo escribió una versión más reciente del programa: se muestra, pero no se le añade nada.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the disk that holds %1 is full.</source>

@@ -88,6 +88,42 @@
     </message>
 </context>
 <context>
+    <name>DaysChart</name>
+    <message>
+        <source>Problems done in the last 14 days</source>
+        <translation>Problèmes faits ces 14 derniers jours</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>problèmes</translation>
+    </message>
+    <message>
+        <source>first tries right</source>
+        <translation>justes du premier coup</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problème</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problèmes</translation>
+    </message>
+    <message>
+        <source>1 first try right</source>
+        <translation>1 juste du premier coup</translation>
+    </message>
+    <message>
+        <source>%1 first tries right</source>
+        <translation>%1 justes du premier coup</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>a day of the chart: its date, the problems, the first tries right</comment>
+        <translation>%1 : %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>That is π × r; the circumference is π × the diameter, and the diameter is 2 × r.</source>
@@ -747,7 +783,11 @@
     </message>
     <message>
         <source>Ask your teacher to help you with %1 problems.</source>
-        <translation>Demande de l’aide à ton professeur pour les problèmes « %1 ».</translation>
+        <translation>Demande à ton professeur de t’aider pour les problèmes « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1: practice</source>
+        <translation>%1 : entraînement</translation>
     </message>
 </context>
 <context>
@@ -783,6 +823,17 @@
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>StateStrip</name>
+    <message>
+        <source>Your progress on these kinds of problem</source>
+        <translation>Tes progrès sur ces sortes de problèmes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1037,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -1106,6 +1161,166 @@
     </message>
 </context>
 <context>
+    <name>myprogress</name>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Cercles</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Pliage de papier</translation>
+    </message>
+    <message>
+        <source>Practise weak spots</source>
+        <translation>Travailler mes points faibles</translation>
+    </message>
+    <message>
+        <source>Problems of %1, the kinds you need most first</source>
+        <translation>Des problèmes de %1, d’abord les sortes dont tu as le plus besoin</translation>
+    </message>
+    <message>
+        <source>Kinds of problem in %1</source>
+        <translation>Sortes de problèmes en %1</translation>
+    </message>
+    <message>
+        <source>Kind of problem</source>
+        <translation>Sorte de problème</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Last ten first tries</source>
+        <translation>Premiers essais</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>The last 14 days</source>
+        <translation>Les 14 derniers jours</translation>
+    </message>
+    <message>
+        <source>Your most frequent slips</source>
+        <translation>Tes erreurs les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Save your checks as a CSV file</source>
+        <translation>Enregistrer tes réponses dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Forget my record</source>
+        <translation>Effacer mon suivi</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work</source>
+        <translation>Effacer tout ce qui a été noté sur ton travail</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>My Progress: %1</source>
+        <translation>Mes progrès : %1</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded: the record is turned off.</source>
+        <translation>Rien n’est noté : le suivi est désactivé.</translation>
+    </message>
+    <message>
+        <source>%1: once</source>
+        <translation>%1 : une fois</translation>
+    </message>
+    <message>
+        <source>%1: %2 times</source>
+        <translation>%1 : %2 fois</translation>
+    </message>
+    <message>
+        <source>No slips so far.</source>
+        <translation>Aucune erreur jusqu’ici.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aucun pour l’instant</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>share of first tries right</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Export my record</source>
+        <translation>Exporter mon suivi</translation>
+    </message>
+    <message>
+        <source>my-progress</source>
+        <translation>mes-progres</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Your record could not be written to %1.</source>
+        <translation>Ton suivi n’a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Your record could not be deleted.</source>
+        <translation>Ton suivi n’a pas pu être effacé.</translation>
+    </message>
+    <message>
+        <source>Delete everything recorded about your work? This cannot be undone.</source>
+        <translation>Effacer tout ce qui a été noté sur ton travail ? Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Regarder dans :</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Type de fichier :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+</context>
+<context>
     <name>problems</name>
     <message>
         <source>Correct, Well Done!</source>
@@ -1175,7 +1390,7 @@
     </message>
     <message>
         <source>The record was damaged: it was moved aside as %1, and a new record was started.</source>
-        <translation>Le suivi était endommagé : il a été mis de côté sous le nom %1, et un nouveau suivi a été commencé.</translation>
+        <translation>Le suivi était endommagé : il a été mis de côté sous le nom %1, et un nouveau suivi a commencé.</translation>
     </message>
     <message>
         <source>Your record was damaged: it was kept as %1, and a new one was started.</source>
@@ -1191,7 +1406,7 @@
     </message>
     <message>
         <source>Sector as a fraction</source>
-        <translation>Secteur en fraction</translation>
+        <translation>Secteur comme fraction</translation>
     </message>
     <message>
         <source>Sector by its angle</source>
@@ -1251,27 +1466,27 @@
     </message>
     <message>
         <source>Nothing is recorded in %1: Qt&apos;s SQLite driver (libqt6sql6-sqlite) is not installed.</source>
-        <translation>Rien n’est enregistré dans %1 : le pilote SQLite de Qt (libqt6sql6-sqlite) n’est pas installé.</translation>
+        <translation>Rien n’est noté dans %1 : le pilote SQLite de Qt (libqt6sql6-sqlite) n’est pas installé.</translation>
     </message>
     <message>
         <source>Nothing is recorded: the folder %1 cannot be made.</source>
-        <translation>Rien n’est enregistré : le dossier %1 ne peut pas être créé.</translation>
+        <translation>Rien n’est noté : le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be written.</source>
-        <translation>Rien n’est enregistré : %1 ne peut pas être écrit.</translation>
+        <translation>Rien n’est noté : impossible d’écrire dans %1.</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet in %1.</source>
-        <translation>Rien n’a encore été enregistré dans %1.</translation>
+        <translation>Rien n’a encore été noté dans %1.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is not a database file.</source>
-        <translation>Rien n’est enregistré : %1 n’est pas un fichier de base de données.</translation>
+        <translation>Rien n’est noté : %1 n’est pas un fichier de base de données.</translation>
     </message>
     <message>
         <source>Nothing is recorded: %1 is damaged and cannot be moved aside.</source>
-        <translation>Rien n’est enregistré : %1 est endommagé et ne peut pas être mis de côté.</translation>
+        <translation>Rien n’est noté : %1 est endommagé et ne peut pas être mis de côté.</translation>
     </message>
     <message>
         <source>Nothing can be read from %1: the file is damaged.</source>
@@ -1279,7 +1494,7 @@
     </message>
     <message>
         <source>Nothing is recorded: %1 cannot be opened.</source>
-        <translation>Rien n’est enregistré : %1 ne peut pas être ouvert.</translation>
+        <translation>Rien n’est noté : %1 ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>%1 was written by a newer version of the program: it is shown, but nothing is added to it.</source>
@@ -1287,19 +1502,19 @@
     </message>
     <message>
         <source>Nothing is recorded: the disk that holds %1 is full.</source>
-        <translation>Rien n’est enregistré : le disque qui contient %1 est plein.</translation>
+        <translation>Rien n’est noté : le disque qui contient %1 est plein.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit : %2</translation>
+        <translation>Impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <source>Nothing is recorded: the program was started with --no-record.</source>
-        <translation>Rien n’est enregistré : le programme a été lancé avec --no-record.</translation>
+        <translation>Rien n’est noté : le programme a été lancé avec --no-record.</translation>
     </message>
     <message>
         <source>Nothing is recorded: recording is turned off on this computer (%1).</source>
-        <translation>Rien n’est enregistré : l’enregistrement est désactivé sur cet ordinateur (%1).</translation>
+        <translation>Rien n’est noté : le suivi est désactivé sur cet ordinateur (%1).</translation>
     </message>
 </context>
 </TS>

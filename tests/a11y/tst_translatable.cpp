@@ -164,7 +164,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         for (const char* page :
-             {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding"})
+             {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding", "myprogress"})
             QTest::newRow(page) << page;
     }
 
