@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QThread;
 
@@ -33,6 +34,19 @@ public:
 
     // The states of a module's six types as known now (Not started until loaded).
     std::array<State, 6> states(Module m) const;
+    // Whether the record has been read (states() then holds it).
+    bool loaded() const;
+
+    // After posting a check: the state its type has just reached, when that is Mastered or
+    // Needs help and has not been told in this run; taken once. Nothing before the record is read.
+    std::optional<State> takeNews(Module m, int type);
+
+    // Deletes the whole record, what is waiting included, on the writer's thread; forgotten()
+    // tells how it went.
+    void forget();
+
+    // Events posted and not yet committed (a full disk keeps them here).
+    int waiting() const;
 
     // Blocks until everything posted so far has been committed or has failed (tests, the end).
     void flush();
@@ -40,13 +54,15 @@ public:
     // Why nothing is being recorded, in one translated sentence naming the place; empty while
     // the record is written. Also "written by a newer version" for a read-only record.
     QString problem() const;
-    // The damaged file moved aside when the record was opened, said once; empty otherwise.
+    // The damaged file moved aside when the record was opened, as a translated sentence naming
+    // it; empty otherwise.
     QString movedAside() const;
 
 Q_SIGNALS:
     void statesChanged(record::Module m);
     void committed(int events);
     void failed(const QString& why);
+    void forgotten(bool ok);
 
 private:
     struct Impl;

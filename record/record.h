@@ -19,6 +19,8 @@ namespace record {
 enum class Module { Circles = 0, Folding = 1 };
 QString moduleName(Module m);                  // "circles", "folding"
 std::optional<Module> moduleFromName(const QString& name);
+// The name of a type of problem, translated (context "record"): "Circumference"...
+QString typeName(Module m, int type);
 
 enum class Kind { Shown = 0, Check = 1, AnswerShown = 2 }; // stored as "shown", "check", "answer"
 
@@ -102,5 +104,15 @@ struct SlipCount {
 // The same type never comes twice in a row, and at least every fourth problem is of a mastered
 // type when there is one.
 int practiceType(const std::array<State, 6>& states, const QList<int>& recent, double draw);
+
+// ---- Whose and whether -----------------------------------------------------------------------
+
+// The account's full name (the passwd entry's comment field) where there is one, else its login.
+QString pupilName();
+
+// Why the program records nothing when it was told not to (--no-record, the system setting),
+// one translated sentence; empty when it was not told so.
+QString disabledReason();
+void setDisabledReason(const QString& why);
 
 } // namespace record

@@ -22,9 +22,15 @@ public:
         Unusable,  // no usable place: why() says why and where
     };
 
+    enum class Access {
+        Write, // makes, migrates and mends the record: the journal's writer
+        Read,  // reads what is there, changes nothing (a page on the UI thread)
+    };
+
     // A damaged file is moved aside as "<path>.damaged-<yyyy-MM-dd>" (never deleted) and a new
-    // record is started in its place; movedAside() then names it.
-    explicit Store(const QString& path);
+    // record is started in its place; movedAside() then names it. With Access::Read nothing is
+    // made or moved: a missing or damaged record is Unusable, and nothing is written.
+    explicit Store(const QString& path, Access access = Access::Write);
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
