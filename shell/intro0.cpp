@@ -175,6 +175,17 @@ void intro0::Form_Load()
         Label5[i]->setEnabled(false);
     Label5[5]->setEnabled(false);
 
+    // Beyond the designed menu: the pupil's progress, where the left column has a free place.
+    lblprogress = newEntry(kEntries, Label2[0], "lblprogress");
+    lblprogress->setObjectName(QStringLiteral("lblprogress"));
+    lblprogress->setText(tr("My Progress"));
+    pageprops::setTop(*lblprogress, pageprops::top(*Label2[0]) + kEntryStep * 5);
+    textfit::fit(*lblprogress);
+    lblprogress->setMouseTracking(true);
+    lblprogress->installEventFilter(this);
+    lblprogress->show();
+    connect(lblprogress, &LabelButton::clicked, this, &intro0::lblprogress_Click);
+
     for (int i = 0; i < kEntries; ++i) {
         for (LabelButton* entry : {Label2[i], Label5[i]}) {
             entry->setMouseTracking(true);
@@ -194,7 +205,8 @@ void intro0::Form_Load()
 
     // Reading order for the keyboard: live entries top to bottom, the link, the exit button.
     setTabOrder(Label2[0], Label2[4]);
-    setTabOrder(Label2[4], Label6);
+    setTabOrder(Label2[4], lblprogress);
+    setTabOrder(lblprogress, Label6);
     setTabOrder(Label6, Command1);
     Command1->setFocusPolicy(Qt::StrongFocus);
     Label2[0]->setFocus();
@@ -214,6 +226,7 @@ void intro0::Form_MouseMove()
         Label2[i]->setOpaque(false);
         Label5[i]->setOpaque(false);
     }
+    lblprogress->setOpaque(false);
 }
 
 void intro0::Label1_MouseMove()
@@ -244,6 +257,12 @@ void intro0::Label2_Click(int index)
     }
 }
 
+void intro0::lblprogress_Click()
+{
+    navigation::show(QStringLiteral("myprogress"));
+    unload();
+}
+
 void intro0::Label6_Click()
 {
     QDesktopServices::openUrl(QUrl(QLatin1String(kWebAddress)));
@@ -263,6 +282,10 @@ void intro0::followPointer(QWidget* label)
 {
     if (label == Label1) {
         Label1_MouseMove();
+        return;
+    }
+    if (label == lblprogress) {
+        lblprogress->setOpaque(true);
         return;
     }
     for (int i = 0; i < kEntries; ++i) {
