@@ -5,6 +5,7 @@
 #include <QAtomicInt>
 #include <QIODevice>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -88,10 +89,21 @@ ORDER BY pupil, time, id
 
 std::atomic<int> g_knownRole{-1};
 
+// Set once, before any thread of ours starts.
+QString& serviceOverride()
+{
+    static QString service;
+    return service;
+}
+
 } // namespace
+
+void setClassroomService(const QString& service) { serviceOverride() = service.trimmed(); }
 
 QString classroomService()
 {
+    if (!serviceOverride().isEmpty())
+        return serviceOverride();
     QSettings settings(QSettings::SystemScope, QStringLiteral("vornash"), QStringLiteral("vornash"));
     return settings.value(QStringLiteral("classroom/service")).toString().trimmed();
 }
@@ -223,6 +235,26 @@ bool Classroom::exportChecks(QIODevice& out)
     return writeChecksCsv(events, out, pupils);
 }
 
+bool Classroom::exportChecks(const QString& file)
+{
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        d->error = out.errorString();
+        return false;
+    }
+    if (!exportChecks(static_cast<QIODevice&>(out))) {
+        if (d->error.isEmpty())
+            d->error = out.errorString();
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        d->error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
 // ---- ClassFeed ------------------------------------------------------------------------------
 
 namespace {
@@ -262,10 +294,20 @@ public:
         }
     }
 
+    void exportTo(const QString& file)
+    {
+        Classroom* db = open();
+        if (!db)
+            Q_EMIT exported(file, m_db->error());
+        else
+            Q_EMIT exported(file, db->exportChecks(file) ? QString() : db->error());
+    }
+
 Q_SIGNALS:
     void roleFound(record::ClassRole role);
     void tableRead(const QList<record::ClassRow>& rows);
     void failed(const QString& why);
+    void exported(const QString& file, const QString& error);
 
 private:
     QString m_service;
@@ -287,6 +329,7 @@ ClassFeed::ClassFeed(const QString& service, QObject* parent)
     connect(worker, &FeedWorker::roleFound, this, &ClassFeed::roleFound);
     connect(worker, &FeedWorker::tableRead, this, &ClassFeed::tableRead);
     connect(worker, &FeedWorker::failed, this, &ClassFeed::failed);
+    connect(worker, &FeedWorker::exported, this, &ClassFeed::exported);
     connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
     m_thread->start();
 }
@@ -312,6 +355,12 @@ void ClassFeed::refresh()
 {
     auto* worker = static_cast<FeedWorker*>(m_worker);
     QMetaObject::invokeMethod(worker, [worker] { worker->refresh(); });
+}
+
+void ClassFeed::exportTo(const QString& file)
+{
+    auto* worker = static_cast<FeedWorker*>(m_worker);
+    QMetaObject::invokeMethod(worker, [worker, file] { worker->exportTo(file); });
 }
 
 std::optional<ClassRole> ClassFeed::knownRole()

@@ -19,9 +19,12 @@ class QThread;
 
 namespace record {
 
-// The libpq service the desktops use: the system setting [classroom] service=NAME (QSettings,
-// system scope); empty when there is none, and then nothing of the class record runs.
+// The libpq service the desktops use: the one given by setClassroomService (the command line's
+// --classroom SERVICE) if any, else the system setting [classroom] service=NAME (QSettings,
+// system scope: /etc/xdg/vornash/vornash.conf); empty when there is none, and then nothing of the
+// class record runs.
 QString classroomService();
+void setClassroomService(const QString& service);
 
 enum class ClassRole { Neither, Pupil, Teacher };
 
@@ -52,6 +55,8 @@ public:
     std::optional<QList<ClassRow>> classTable(const QDateTime& now = QDateTime::currentDateTimeUtc());
     // The checks of the teacher's pupils as CSV (writeChecksCsv with a first column "pupil").
     bool exportChecks(QIODevice& out);
+    // The same into `file`, replaced whole or not at all; false with error() set when it failed.
+    bool exportChecks(const QString& file);
 
 private:
     struct Impl;
@@ -69,6 +74,7 @@ public:
 
     void findRole();
     void refresh();
+    void exportTo(const QString& file);
     // The role found by any feed of this run so far, for showing a menu at once.
     static std::optional<ClassRole> knownRole();
 
@@ -76,6 +82,7 @@ Q_SIGNALS:
     void roleFound(record::ClassRole role);
     void tableRead(const QList<record::ClassRow>& rows);
     void failed(const QString& why);
+    void exported(const QString& file, const QString& error); // error empty: written
 
 private:
     QThread* m_thread = nullptr;
