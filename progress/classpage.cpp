@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -115,12 +116,17 @@ myclass::myclass(QWidget* parent)
     tblclass = new QTableView(this);
     tblclass->setObjectName(QStringLiteral("tblclass"));
     tblclass->setAccessibleName(tr("Pupils of your classes"));
+    tblclass->setAccessibleDescription(tr("The arrow keys move from cell to cell; Alt+S sorts by the "
+                                          "column of the current cell, and again the other way round."));
     tblclass->setModel(sorted);
     tblclass->verticalHeader()->hide();
     tblclass->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblclass->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblclass->setSelectionMode(QAbstractItemView::SingleSelection);
     tblclass->setTabKeyNavigation(false); // Tab leaves the table; the arrows move within it
+    // The style draws no focus on an empty table: a frame in the page's yellow shows it.
+    tblclass->setStyleSheet(QStringLiteral("QTableView { border: 2px solid transparent; }"
+                                           " QTableView:focus { border: 2px solid #ffff00; }"));
     tblclass->setFont(fonts::design(kTahoma, 9));
     tblclass->horizontalHeader()->setFont(fonts::design(kTahoma, 9, true));
     tblclass->verticalHeader()->setDefaultSectionSize(20);
@@ -134,6 +140,19 @@ myclass::myclass(QWidget* parent)
     tblclass->horizontalHeader()->setSortIndicator(HelpWith, Qt::AscendingOrder);
     tblclass->setSortingEnabled(true);
     pageprops::setGeometry(*tblclass, 360, 1170, 11280, 6600);
+    // Sorting by keyboard, as a click on a heading does.
+    auto* sortKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), tblclass);
+    sortKey->setContext(Qt::WidgetShortcut);
+    connect(sortKey, &QShortcut::activated, this, [this] {
+        const int column = tblclass->currentIndex().isValid() ? tblclass->currentIndex().column() : Pupil;
+        QHeaderView* header = tblclass->horizontalHeader();
+        const bool again = header->sortIndicatorSection() == column;
+        const Qt::SortOrder order = again && header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                                                : Qt::AscendingOrder;
+        header->setSortIndicator(column, order);
+        if (tblclass->currentIndex().isValid())
+            tblclass->scrollTo(tblclass->currentIndex());
+    });
 
     cmdexport = new QPushButton(tr("Export\u2026"), this);
     cmdexport->setObjectName(QStringLiteral("cmdexport"));

@@ -64,17 +64,19 @@ summary AS (
 slips AS (
     SELECT c.pupil, c.module, c.type, s.slip, count(*) AS n
     FROM checks c CROSS JOIN LATERAL unnest(string_to_array(c.slips, ' ')) AS s(slip)
-    WHERE s.slip <> '' GROUP BY c.pupil, c.module, c.type, s.slip)
-SELECT s.pupil, s.states,
-       (SELECT max(e.time) FROM vornash.events e WHERE e.pupil = s.pupil) AS last_active,
-       s.help,
-       CASE WHEN s.help IS NOT NULL THEN
-           (SELECT sl.slip FROM slips sl WHERE sl.pupil = s.pupil
-            ORDER BY (sl.module = CASE WHEN s.help < 6 THEN 'circles' ELSE 'folding' END
-                      AND sl.type = s.help % 6) DESC, sl.n DESC, sl.slip
-            LIMIT 1)
-       END AS help_slip
-FROM summary s
+    WHERE s.slip <> '' GROUP BY c.pupil, c.module, c.type, s.slip),
+help_slips AS (
+    SELECT DISTINCT ON (s.pupil) s.pupil, sl.slip
+    FROM summary s JOIN slips sl ON sl.pupil = s.pupil
+    WHERE s.help IS NOT NULL
+    ORDER BY s.pupil,
+             (sl.module = CASE WHEN s.help < 6 THEN 'circles' ELSE 'folding' END
+              AND sl.type = s.help % 6) DESC, sl.n DESC, sl.slip),
+last AS (
+    SELECT e.pupil, max(e.time) AS last_active
+    FROM vornash.events e JOIN pupils USING (pupil) GROUP BY e.pupil)
+SELECT s.pupil, s.states, l.last_active, s.help, h.slip
+FROM summary s LEFT JOIN last l USING (pupil) LEFT JOIN help_slips h USING (pupil)
 ORDER BY s.help IS NULL, s.pupil
 )sql";
 

@@ -134,6 +134,7 @@ SELECT gen_random_uuid(), m.pupil,
                   ORDER BY s.id OFFSET floor(m.pick * 1.6)::int LIMIT 1) END,
        20 + 100 * m.pick, 'en'
 FROM made m;
+ANALYZE vornash.events, vornash.classes;
 SQL
 
 say "a teacher ($teacher) and ${#roles[@]} pupils, ${checks} checks each"

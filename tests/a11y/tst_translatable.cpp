@@ -161,7 +161,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         for (const char* page :
-             {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding"})
+             {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding", "myclass"})
             QTest::newRow(page) << page;
     }
 
