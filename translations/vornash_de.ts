@@ -926,6 +926,10 @@
         <source>Saving the class&apos;s checks…</source>
         <translation>Die geprüften Antworten der Klasse werden gespeichert …</translation>
     </message>
+    <message>
+        <source>The arrow keys move from cell to cell; Alt+S sorts by the column of the current cell, and again the other way round.</source>
+        <translation>Die Pfeiltasten wechseln von Zelle zu Zelle; Alt+S sortiert nach der Spalte der aktuellen Zelle, ein zweites Mal in umgekehrter Reihenfolge.</translation>
+    </message>
 </context>
 <context>
     <name>problems</name>

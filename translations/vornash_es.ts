@@ -926,6 +926,10 @@
         <source>Saving the class&apos;s checks…</source>
         <translation>Guardando las respuestas comprobadas de la clase…</translation>
     </message>
+    <message>
+        <source>The arrow keys move from cell to cell; Alt+S sorts by the column of the current cell, and again the other way round.</source>
+        <translation>Las flechas pasan de una celda a otra; Alt+S ordena por la columna de la celda actual, y una segunda vez en orden inverso.</translation>
+    </message>
 </context>
 <context>
     <name>problems</name>

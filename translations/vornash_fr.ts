@@ -926,6 +926,10 @@
         <source>Saving the class&apos;s checks…</source>
         <translation>Enregistrement des réponses vérifiées de la classe…</translation>
     </message>
+    <message>
+        <source>The arrow keys move from cell to cell; Alt+S sorts by the column of the current cell, and again the other way round.</source>
+        <translation>Les flèches passent d&apos;une cellule à l&apos;autre ; Alt+S trie selon la colonne de la cellule courante, et une seconde fois dans l&apos;ordre inverse.</translation>
+    </message>
 </context>
 <context>
     <name>problems</name>
