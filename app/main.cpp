@@ -15,6 +15,6 @@ int main(int argc, char** argv)
     watch.reset();
     road::startApplication();
     road::startRecord(prepared.record);
-    navigation::show(QStringLiteral("Titlefrm"));
+    navigation::show(prepared.firstPage);
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "road.h"
 
 #include "circles0.h"
+#include "classpage.h"
 #include "folding0.h"
 #include "fonts.h"
 #include "intro0.h"
@@ -31,6 +32,7 @@ void registerAllPages()
     navigation::registerPage(QStringLiteral("circles"), [] { return new circles; });
     navigation::registerPage(QStringLiteral("folding"), [] { return new folding; });
     navigation::registerPage(QStringLiteral("myprogress"), [] { return new myprogress; });
+    navigation::registerPage(QStringLiteral("myclass"), [] { return new myclass; });
     navigation::registerPage(QStringLiteral("circles-practice"),
                              [] { return new circles(ProblemPage::Mode::Practice); });
     navigation::registerPage(QStringLiteral("folding-practice"),

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "classroom.h"
 #include "displays.h"
 #include "language.h"
 #include "store.h"
@@ -44,7 +45,18 @@ struct Options {
                                       CommandLine::tr("Write the pupil's checks to FILE as CSV and exit."),
                                       QStringLiteral("FILE")};
 
-    QList<QCommandLineOption> all() const { return {help, version, noRecord, exportTo}; }
+    const QCommandLineOption classPage{QStringLiteral("class"), CommandLine::tr("Open a teacher's class page.")};
+    const QCommandLineOption exportClass{QStringLiteral("export-class"),
+                                         CommandLine::tr("Write a teacher's pupils' checks to FILE as CSV and exit."),
+                                         QStringLiteral("FILE")};
+    const QCommandLineOption classroom{QStringLiteral("classroom"),
+                                       CommandLine::tr("Use the libpq service SERVICE for the class record, for this run."),
+                                       QStringLiteral("SERVICE")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {help, version, noRecord, exportTo, classPage, exportClass, classroom};
+    }
 };
 
 void complain(const QString& text)
@@ -86,6 +98,41 @@ bool unanswered(const QString& text)
 {
     return text.contains(QLatin1String("could not connect to display"))
            || text.contains(QLatin1String("Failed to create wl_display"));
+}
+
+// A teacher's commands ask the class record's server first; anyone else is told in one line.
+// Returns the exit status when the program ends here.
+std::optional<int> classCommand(bool page, const QString& exportFile)
+{
+    const QString service = record::classroomService();
+    if (service.isEmpty()) {
+        complain(QStringLiteral("vornash: ")
+                 + CommandLine::tr("no class record is set up on this computer ([classroom] service).")
+                 + QLatin1Char('\n'));
+        return Refused;
+    }
+    record::Classroom db(service);
+    if (!db.isOpen()) {
+        complain(QStringLiteral("vornash: ")
+                 + CommandLine::tr("the school's server did not answer: %1").arg(db.error().simplified())
+                 + QLatin1Char('\n'));
+        return Refused;
+    }
+    if (db.role() != record::ClassRole::Teacher) {
+        complain(QStringLiteral("vornash: ")
+                 + CommandLine::tr("the class record is for teachers, and this account is not one.")
+                 + QLatin1Char('\n'));
+        return Refused;
+    }
+    if (!exportFile.isEmpty() && !db.exportChecks(exportFile)) {
+        complain(QStringLiteral("vornash: ")
+                 + CommandLine::tr("cannot write %1: %2").arg(exportFile, db.error().simplified())
+                 + QLatin1Char('\n'));
+        return Refused;
+    }
+    if (page)
+        return std::nullopt;
+    return Answered;
 }
 
 } // namespace
@@ -138,6 +185,13 @@ Prepared prepare(int argc, char** argv)
         complain(QStringLiteral("vornash: %1\n").arg(why));
         return {Refused, {}};
     }
+    if (parser.isSet(options.classroom))
+        record::setClassroomService(parser.value(options.classroom));
+    const bool classPage = parser.isSet(options.classPage);
+    if (classPage || parser.isSet(options.exportClass)) {
+        if (const std::optional<int> status = classCommand(classPage, parser.value(options.exportClass)))
+            return {*status, {}};
+    }
     const QList<displays::Display> tried
         = displays::toTry([](const char* name) { return qEnvironmentVariable(name); });
     if (tried.isEmpty()) {
@@ -147,7 +201,8 @@ Prepared prepare(int argc, char** argv)
                  + QLatin1Char('\n'));
         return {NoDisplay, {}};
     }
-    return {std::nullopt, unreachableMessage(tried), !parser.isSet(options.noRecord)};
+    return {std::nullopt, unreachableMessage(tried), !parser.isSet(options.noRecord),
+            classPage ? QStringLiteral("myclass") : QStringLiteral("Titlefrm")};
 }
 
 DisplayWatch::DisplayWatch(const QString& unreachable)

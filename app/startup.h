@@ -15,10 +15,11 @@ struct Prepared {
     std::optional<int> exitStatus; // set: the program has answered or refused, and ends with it
     QString unreachable;           // what to say if nothing answers on the display chosen
     bool record = true;            // false: --no-record, nothing of the pupil's record written
+    QString firstPage = QStringLiteral("Titlefrm"); // "myclass" for a teacher's --class
 };
 
 // Reads the command line in the pupil's language, answers --help and --version, writes the
-// pupil's record out for --export-progress, refuses what it
+// pupil's record out for --export-progress and a teacher's class for --export-class, refuses what it
 // does not take (status 1) and a session with no display at all (status 2). Touches no display.
 Prepared prepare(int argc, char** argv);
 

@@ -10,6 +10,7 @@
 //   vornash-bench-probe fill <checks>      a pupil's record of that many checks made afresh;
 //                                          the file's bytes a check
 //   vornash-bench-probe progress <cycles>  "My Progress" on the menu, to the progress page painted
+//   vornash-bench-probe class <cycles> <service>  the teacher's page opened, to its table painted
 //
 // The pupil's record is kept where the program keeps it ($XDG_DATA_HOME): the driver points
 // that at a folder of its own, holding a record of 10,000 checks.
@@ -18,6 +19,8 @@
 #include "probeapp.h"
 
 #include "circles0.h"
+#include "classpage.h"
+#include "classroom.h"
 #include "fonts.h"
 #include "folding0.h"
 #include "framename.h"
@@ -48,10 +51,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRandomGenerator>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -451,6 +455,42 @@ int fill(int count)
     return 0;
 }
 
+// The teacher's page opened afresh each cycle (its own connection, the server's one query, the
+// table filled), from the call to the table's first paint with the rows in it.
+int classPage(int cycles, const QString& service)
+{
+    startLikeTheProgram();
+    record::setClassroomService(service);
+    for (int i = 0; i < cycles; ++i) {
+        const qint64 t0 = bench::nowNs();
+        auto* page = qobject_cast<myclass*>(navigation::show(QStringLiteral("myclass")));
+        if (!page)
+            return 1;
+        // The window may be on the screen before the table comes: its repaint is painted and
+        // flushed within the pass of the event loop that paints the table's viewport.
+        int rows = -1;
+        std::unique_ptr<PaintSeen> table;
+        QObject::connect(page, &myclass::tableShown, page, [&](int shown) {
+            rows = shown;
+            table = std::make_unique<PaintSeen>(page->tblclass->viewport());
+        });
+        QElapsedTimer waited;
+        waited.start();
+        while (!(table && table->seen) && waited.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        const qint64 t1 = bench::nowNs();
+        if (!(table && table->seen)) {
+            std::fprintf(stderr, "vornash-bench-probe class: %s\n", qPrintable(page->lblstatus->text()));
+            return 1;
+        }
+        say("class_ms", double(t1 - t0) / 1e6);
+        say("class_rows", rows);
+        closeEverything();
+        ProbeApplication::spin(200);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -482,8 +522,10 @@ int main(int argc, char** argv)
         result = fill(qMax(1, args.value(2).toInt()));
     else if (mode == QLatin1String("progress"))
         result = progressPage(app, qMax(1, args.value(2).toInt()));
+    else if (mode == QLatin1String("class"))
+        result = classPage(qMax(1, args.value(2).toInt()), args.value(3));
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|fill N|progress N\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|fill N|progress N|class N SERVICE\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

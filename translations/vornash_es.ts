@@ -86,6 +86,34 @@
         <source>Write the pupil&apos;s checks to FILE as CSV and exit.</source>
         <translation>Escribe las respuestas comprobadas del alumno en FILE como CSV y termina.</translation>
     </message>
+    <message>
+        <source>Open a teacher&apos;s class page.</source>
+        <translation>Abre la página de clase de un profesor.</translation>
+    </message>
+    <message>
+        <source>Write a teacher&apos;s pupils&apos; checks to FILE as CSV and exit.</source>
+        <translation>Escribe las respuestas comprobadas de los alumnos de un profesor en FILE como CSV y termina.</translation>
+    </message>
+    <message>
+        <source>Use the libpq service SERVICE for the class record, for this run.</source>
+        <translation>Usa el servicio libpq SERVICE para el registro de la clase en esta sesión.</translation>
+    </message>
+    <message>
+        <source>no class record is set up on this computer ([classroom] service).</source>
+        <translation>no hay ningún registro de clase configurado en este ordenador ([classroom] service).</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server did not answer: %1</source>
+        <translation>el servidor del centro no ha respondido: %1</translation>
+    </message>
+    <message>
+        <source>the class record is for teachers, and this account is not one.</source>
+        <translation>el registro de la clase es para profesores, y esta cuenta no es de uno.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DaysChart</name>
@@ -1041,6 +1069,10 @@
         <source>My Progress</source>
         <translation>Mi progreso</translation>
     </message>
+    <message>
+        <source>My Class</source>
+        <translation>Mi clase</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -1158,6 +1190,118 @@
     <message>
         <source>Turn the Jotter wide (wipes it clean)</source>
         <translation>Poner el cuaderno en horizontal (lo borra)</translation>
+    </message>
+</context>
+<context>
+    <name>myclass</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s id</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Mi clase</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Alumno/a</translation>
+    </message>
+    <message>
+        <source>Needs help with</source>
+        <translation>Necesita ayuda con</translation>
+    </message>
+    <message>
+        <source>Most frequent slip</source>
+        <translation>Error más frecuente</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Última actividad</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Círculos</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Plegado de papel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pupils of your classes</source>
+        <translation>Alumnos de sus clases</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Save the checks of your classes&apos; pupils as a CSV file</source>
+        <translation>Guardar las respuestas comprobadas de los alumnos de sus clases en un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>No class record is set up on this computer.</source>
+        <translation>En este ordenador no hay ningún registro de clase configurado.</translation>
+    </message>
+    <message>
+        <source>Reading the class record…</source>
+        <translation>Leyendo el registro de clase…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks were saved in %1.</source>
+        <translation>Las respuestas comprobadas de la clase se guardaron en %1.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks could not be saved in %1: %2</source>
+        <translation>No se pudieron guardar las respuestas comprobadas de la clase en %1: %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>No pupils are in your classes yet.</source>
+        <translation>Todavía no hay alumnos en sus clases.</translation>
+    </message>
+    <message>
+        <source>Pupils: %1. Needing help: %2. Read at %3.</source>
+        <translation>Alumnos: %1. Necesitan ayuda: %2. Leído a las %3.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1). The table is as read at %2.</source>
+        <translation>El servidor del centro no respondió (%1). La tabla es la leída a las %2.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1).</source>
+        <translation>El servidor del centro no respondió (%1).</translation>
+    </message>
+    <message>
+        <source>Export the class&apos;s checks</source>
+        <translation>Exportar las respuestas comprobadas de la clase</translation>
+    </message>
+    <message>
+        <source>my-class</source>
+        <translation>mi-clase</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saving the class&apos;s checks…</source>
+        <translation>Guardando las respuestas comprobadas de la clase…</translation>
+    </message>
+    <message>
+        <source>The arrow keys move from cell to cell; Alt+S sorts by the column of the current cell, and again the other way round.</source>
+        <translation>Las flechas pasan de una celda a otra; Alt+S ordena por la columna de la celda actual, y una segunda vez en orden inverso.</translation>
     </message>
 </context>
 <context>

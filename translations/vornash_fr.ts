@@ -86,6 +86,34 @@
         <source>Write the pupil&apos;s checks to FILE as CSV and exit.</source>
         <translation>Écrit les réponses vérifiées de l’élève dans FILE au format CSV et quitte.</translation>
     </message>
+    <message>
+        <source>Open a teacher&apos;s class page.</source>
+        <translation>Ouvre la page de classe d’un enseignant.</translation>
+    </message>
+    <message>
+        <source>Write a teacher&apos;s pupils&apos; checks to FILE as CSV and exit.</source>
+        <translation>Écrit les réponses vérifiées des élèves d’un enseignant dans FILE au format CSV et quitte.</translation>
+    </message>
+    <message>
+        <source>Use the libpq service SERVICE for the class record, for this run.</source>
+        <translation>Utilise le service libpq SERVICE pour le suivi de la classe pendant cette session.</translation>
+    </message>
+    <message>
+        <source>no class record is set up on this computer ([classroom] service).</source>
+        <translation>aucun suivi de classe n’est configuré sur cet ordinateur ([classroom] service).</translation>
+    </message>
+    <message>
+        <source>the school&apos;s server did not answer: %1</source>
+        <translation>le serveur de l’établissement n’a pas répondu : %1</translation>
+    </message>
+    <message>
+        <source>the class record is for teachers, and this account is not one.</source>
+        <translation>le suivi de la classe est réservé aux enseignants, et ce compte n’en est pas un.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>DaysChart</name>
@@ -1041,6 +1069,10 @@
         <source>My Progress</source>
         <translation>Mes progrès</translation>
     </message>
+    <message>
+        <source>My Class</source>
+        <translation>Ma classe</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -1158,6 +1190,118 @@
     <message>
         <source>Turn the Jotter wide (wipes it clean)</source>
         <translation>Mettre le brouillon à l’horizontale (l’efface)</translation>
+    </message>
+</context>
+<context>
+    <name>myclass</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s id</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Ma classe</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Needs help with</source>
+        <translation>A besoin d&apos;aide pour</translation>
+    </message>
+    <message>
+        <source>Most frequent slip</source>
+        <translation>Erreur la plus fréquente</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Dernière activité</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Cercles</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Pliage</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Pupils of your classes</source>
+        <translation>Élèves de vos classes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Save the checks of your classes&apos; pupils as a CSV file</source>
+        <translation>Enregistrer les réponses vérifiées des élèves de vos classes dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>No class record is set up on this computer.</source>
+        <translation>Aucun suivi de classe n’est configuré sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Reading the class record…</source>
+        <translation>Lecture du suivi de classe…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks were saved in %1.</source>
+        <translation>Les réponses vérifiées de la classe ont été enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks could not be saved in %1: %2</source>
+        <translation>Les réponses vérifiées de la classe n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>No pupils are in your classes yet.</source>
+        <translation>Vos classes ne comptent encore aucun élève.</translation>
+    </message>
+    <message>
+        <source>Pupils: %1. Needing help: %2. Read at %3.</source>
+        <translation>Élèves : %1. Ayant besoin d&apos;aide : %2. Lu à %3.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1). The table is as read at %2.</source>
+        <translation>Le serveur de l&apos;école n&apos;a pas répondu (%1). Le tableau est celui lu à %2.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1).</source>
+        <translation>Le serveur de l&apos;école n&apos;a pas répondu (%1).</translation>
+    </message>
+    <message>
+        <source>Export the class&apos;s checks</source>
+        <translation>Exporter les réponses vérifiées de la classe</translation>
+    </message>
+    <message>
+        <source>my-class</source>
+        <translation>ma-classe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saving the class&apos;s checks…</source>
+        <translation>Enregistrement des réponses vérifiées de la classe…</translation>
+    </message>
+    <message>
+        <source>The arrow keys move from cell to cell; Alt+S sorts by the column of the current cell, and again the other way round.</source>
+        <translation>Les flèches passent d&apos;une cellule à l&apos;autre ; Alt+S trie selon la colonne de la cellule courante, et une seconde fois dans l&apos;ordre inverse.</translation>
     </message>
 </context>
 <context>

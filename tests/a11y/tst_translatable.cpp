@@ -164,7 +164,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         for (const char* page :
-             {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding", "myprogress"})
+             {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding", "myprogress", "myclass"})
             QTest::newRow(page) << page;
     }
 

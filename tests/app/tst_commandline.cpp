@@ -43,6 +43,8 @@ private Q_SLOTS:
         QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << 1 << "" << "'bogus'" << "";
         QTest::newRow("unknown single-dash option") << QStringList{"-display", ":0"} << "" << 1 << "" << "'display'" << "";
         QTest::newRow("stray argument") << QStringList{"lessons"} << "" << 1 << "" << "'lessons'" << "";
+        QTest::newRow("--class, no class record here") << QStringList{"--class"} << "" << 1 << "" << "no class record" << "";
+        QTest::newRow("--export-class, no server") << QStringList{"--classroom", "vornash-none", "--export-class", "x.csv"} << "" << 1 << "" << "did not answer" << "";
         QTest::newRow("no display") << QStringList{} << "" << 2 << "" << "no display" << "";
         QTest::newRow("display nobody answers") << QStringList{} << nowhere << 2 << ""
                                                 << QStringLiteral("\"%1\"").arg(nowhere) << "";

@@ -447,7 +447,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         for (const char* page : {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding",
-                                 "myprogress", "Jotter"})
+                                 "myprogress", "myclass", "Jotter"})
             QTest::newRow(page) << page;
     }
 
