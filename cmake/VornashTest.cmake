@@ -34,3 +34,15 @@ function(vornash_add_test name)
     add_dependencies(${target} translations)
   endif()
 endfunction()
+
+# vornash_add_classroom_test(<name> SOURCES ... LIBS ... [GUI])
+# A test against a PostgreSQL cluster of its own (tests/classroom/pgcluster.h): linked with the
+# harness, labelled "slow". The cluster lives in a temporary folder and is gone when the test ends.
+function(vornash_add_classroom_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  set(gui)
+  if(T_GUI)
+    set(gui GUI)
+  endif()
+  vornash_add_test(${name} ${gui} SOURCES ${T_SOURCES} LIBS vornash_pgcluster ${T_LIBS} LABELS slow)
+endfunction()

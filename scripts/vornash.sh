@@ -18,6 +18,7 @@ packages=(
   xvfb xauth dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
   desktop-file-utils man-db
   clang-14 libclang-rt-14-dev lld-14
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
 )
 
 say() { printf 'vornash: %s\n' "$*" >&2; }
