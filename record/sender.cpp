@@ -3,6 +3,7 @@
 #include "journal.h"
 #include "store.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -123,6 +124,14 @@ public:
             QMetaObject::invokeMethod(this, &SenderWorker::round, Qt::QueuedConnection);
     }
 
+    // The journal committed: a round now, unless a failed round's wait is running (the server
+    // is not hammered once per answer while it is away).
+    void newEvents()
+    {
+        if (!m_retry->isActive())
+            wake();
+    }
+
     void round();
 
 Q_SIGNALS:
@@ -132,6 +141,7 @@ Q_SIGNALS:
 
 private:
     enum class Outcome { Done, Failed };
+    bool openRecord(QString* error);
     bool openServer(QString* error);
     void closeServer();
     Outcome sendAll(QString* error);
@@ -175,20 +185,43 @@ void SenderWorker::closeServer()
         QSqlDatabase::database(m_connection, false).close();
 }
 
+// The record is the journal's to make and bring up to date: the sender opens it for its marks
+// only once it is there at this version, and until then has nothing to send (no file yet) or
+// nothing it may mark (a file the journal has not opened yet, one from a newer version, one
+// that cannot be read), and looks again at the next round.
+bool SenderWorker::openRecord(QString* error)
+{
+    if (m_store)
+        return true;
+    {
+        const Store look(m_path, Store::Access::Read);
+        if (look.status() != Store::Status::Open) {
+            *error = look.why();
+            return false;
+        }
+    }
+    m_store = std::make_unique<Store>(m_path);
+    if (m_store->status() == Store::Status::Open)
+        return true;
+    *error = m_store->why();
+    m_store.reset();
+    return false;
+}
+
 void SenderWorker::round()
 {
     m_pending = false;
     m_retry->stop();
     if (*m_stop)
         return;
-    if (!m_store)
-        m_store = std::make_unique<Store>(m_path);
-    if (m_store->status() != Store::Status::Open) {
-        // Nothing is written to a record from a newer version, so nothing can be marked sent.
-        Q_EMIT ended(false, 0, 0, m_store->why());
+    QString error;
+    if (!openRecord(&error)) {
+        if (!QFileInfo::exists(m_path))
+            Q_EMIT ended(true, 0, 0, QString());
+        else
+            Q_EMIT ended(false, 0, 0, error);
         return;
     }
-    QString error;
     const bool wasOpen = QSqlDatabase::contains(m_connection)
         && QSqlDatabase::database(m_connection, false).isOpen();
     if (!openServer(&error))
@@ -349,7 +382,7 @@ void Sender::start()
     connect(m_worker, &SenderWorker::retryScheduled, this, &Sender::retryScheduled);
     connect(m_worker, &SenderWorker::batchSent, this, &Sender::batchSent);
     if (m_journal)
-        connect(m_journal, &Journal::committed, m_worker, &SenderWorker::wake);
+        connect(m_journal, &Journal::committed, m_worker, &SenderWorker::newEvents);
     m_thread->start(QThread::LowPriority);
     m_worker->wake();
 }

@@ -5,8 +5,8 @@
 // marked sent in the record only after the server has committed it; an event already on the
 // server is skipped there (its id is the key), so a batch sent again after a crash between the
 // two arrives once. When the server cannot be reached the sender tries again after 1 s, doubling
-// up to 60 s, and at once when the journal commits new events. Nothing here ever blocks the
-// thread that owns the Sender.
+// up to 60 s; when the journal commits new events it sends them at once, unless such a wait is
+// running. Nothing here ever blocks the thread that owns the Sender.
 
 #include <QObject>
 #include <QString>
