@@ -1,3 +1,4 @@
+#include "classroom.h"
 #include "navigation.h"
 #include "road.h"
 
@@ -12,6 +13,32 @@
 namespace {
 
 enum class Start { Run, Answered, Refused };
+QString g_firstPage = QStringLiteral("Titlefrm");
+
+// A teacher's commands ask the class record's server first; anyone else is told in one line.
+Start classCommand(bool page, const QString& exportFile)
+{
+    const QString service = record::classroomService();
+    if (service.isEmpty()) {
+        std::fputs("vornash: no class record is set up on this computer ([classroom] service).\n", stderr);
+        return Start::Refused;
+    }
+    record::Classroom db(service);
+    const record::ClassRole role = db.isOpen() ? db.role() : record::ClassRole::Neither;
+    if (!db.isOpen() || role != record::ClassRole::Teacher) {
+        std::fprintf(stderr, "vornash: %s\n",
+                     db.isOpen() ? "the class record is for teachers, and this account is not one."
+                                 : qPrintable(QStringLiteral("the school's server did not answer: ") + db.error().simplified()));
+        return Start::Refused;
+    }
+    if (!exportFile.isEmpty() && !db.exportChecks(exportFile)) {
+        std::fprintf(stderr, "vornash: cannot write %s: %s\n", qPrintable(exportFile), qPrintable(db.error().simplified()));
+        return Start::Refused;
+    }
+    if (page)
+        g_firstPage = QStringLiteral("myclass");
+    return page ? Start::Run : Start::Answered;
+}
 
 // The command line is read before any window system is touched, so that --help and --version
 // answer on a machine without a display.
@@ -32,7 +59,14 @@ Start readCommandLine(int argc, char** argv)
                                   QStringLiteral("Show these options and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version and exit."));
-    parser.addOptions({help, version});
+    const QCommandLineOption classPage(QStringLiteral("class"), QStringLiteral("Open a teacher's class page."));
+    const QCommandLineOption exportClass(QStringLiteral("export-class"),
+                                         QStringLiteral("Write a teacher's pupils' checks to FILE as CSV and exit."),
+                                         QStringLiteral("FILE"));
+    const QCommandLineOption classroom(QStringLiteral("classroom"),
+                                       QStringLiteral("Use the libpq service SERVICE for the class record, for this run."),
+                                       QStringLiteral("SERVICE"));
+    parser.addOptions({help, version, classPage, exportClass, classroom});
 
     QString refusal;
     if (!parser.parse(QCoreApplication::arguments()))
@@ -52,6 +86,10 @@ Start readCommandLine(int argc, char** argv)
         std::printf("vornash %s\n", VORNASH_VERSION);
         return Start::Answered;
     }
+    if (parser.isSet(classroom))
+        record::setClassroomService(parser.value(classroom));
+    if (parser.isSet(classPage) || parser.isSet(exportClass))
+        return classCommand(parser.isSet(classPage), parser.value(exportClass));
     return Start::Run;
 }
 
@@ -109,6 +147,6 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     road::startApplication();
-    navigation::show(QStringLiteral("Titlefrm"));
+    navigation::show(g_firstPage);
     return QApplication::exec();
 }

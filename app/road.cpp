@@ -1,10 +1,12 @@
 #include "road.h"
 
 #include "circles0.h"
+#include "classpage.h"
 #include "folding0.h"
 #include "fonts.h"
 #include "intro0.h"
 #include "language.h"
+#include "myprogress.h"
 #include "navigation.h"
 #include "pictures.h"
 #include "problempage.h"
@@ -24,6 +26,12 @@ void registerAllPages()
     navigation::registerPage(QStringLiteral("folding0"), [] { return new folding0; });
     navigation::registerPage(QStringLiteral("circles"), [] { return new circles; });
     navigation::registerPage(QStringLiteral("folding"), [] { return new folding; });
+    navigation::registerPage(QStringLiteral("myprogress"), [] { return new myprogress; });
+    navigation::registerPage(QStringLiteral("myclass"), [] { return new myclass; });
+    navigation::registerPage(QStringLiteral("circles-practice"),
+                             [] { return new circles(ProblemPage::Mode::Practice); });
+    navigation::registerPage(QStringLiteral("folding-practice"),
+                             [] { return new folding(ProblemPage::Mode::Practice); });
 }
 
 void startApplication()

@@ -7,11 +7,14 @@
 //   vornash-bench-probe check <cycles>     a wrong answer checked, to verdict and feedback painted
 //   vornash-bench-probe animate <page> <s> the page's animation timer and CPU time for <s> seconds
 //   vornash-bench-probe road               the whole road; peak resident memory
+//   vornash-bench-probe class <cycles> <service>  the teacher's page opened, to its table painted
 
 #include "measure.h"
 #include "probeapp.h"
 
 #include "circles0.h"
+#include "classpage.h"
+#include "classroom.h"
 #include "fonts.h"
 #include "folding0.h"
 #include "framename.h"
@@ -334,6 +337,39 @@ int wholeRoad(ProbeApplication& app)
     return 0;
 }
 
+// The teacher's page opened afresh each cycle (its own connection, the server's one query, the
+// table filled), from the call to the table's first paint with the rows in it.
+int classPage(ProbeApplication& app, int cycles, const QString& service)
+{
+    startLikeTheProgram();
+    record::setClassroomService(service);
+    for (int i = 0; i < cycles; ++i) {
+        const qint64 t0 = bench::nowNs();
+        auto* page = qobject_cast<myclass*>(navigation::show(QStringLiteral("myclass")));
+        if (!page)
+            return 1;
+        qint64 t1 = 0;
+        int rows = -1;
+        QObject::connect(page, &myclass::tableShown, page, [&](int shown) {
+            rows = shown;
+            app.watchPaint(page->tblclass->viewport(), [&t1] { t1 = bench::nowNs(); });
+        });
+        QElapsedTimer waited;
+        waited.start();
+        while (t1 == 0 && waited.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        if (t1 == 0) {
+            std::fprintf(stderr, "vornash-bench-probe class: %s\n", qPrintable(page->lblstatus->text()));
+            return 1;
+        }
+        say("class_ms", double(t1 - t0) / 1e6);
+        say("class_rows", rows);
+        closeEverything();
+        ProbeApplication::spin(200);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -354,8 +390,11 @@ int main(int argc, char** argv)
         result = animate(app, args.value(2), qMax(1.0, args.value(3).toDouble()));
     else if (mode == QLatin1String("road"))
         result = wholeRoad(app);
+    else if (mode == QLatin1String("class"))
+        result = classPage(app, qMax(1, args.value(2).toInt()), args.value(3));
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road"
+                             "|class N SERVICE\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

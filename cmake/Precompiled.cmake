@@ -10,7 +10,8 @@
 option(VORNASH_PCH "Read Qt's headers once per build through a precompiled header" ON)
 
 # The program's libraries built on Qt Widgets.
-set(VORNASH_WIDGET_LIBRARIES vornash_shell vornash_lessons vornash_problems vornash_jotter vornash_road)
+set(VORNASH_WIDGET_LIBRARIES vornash_shell vornash_lessons vornash_problems vornash_jotter
+    vornash_progress vornash_road)
 
 # vornash_use_pch([WITHOUT_WIDGETS] <target>...): compile the targets with the header of Qt
 # Widgets that vornash_shell makes; they must be compiled with the same options as vornash_shell.

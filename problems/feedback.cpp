@@ -231,6 +231,26 @@ QString translated(const char* text)
     return QCoreApplication::translate("Feedback", text);
 }
 
+} // namespace
+
+QString slipSentence(QStringView id)
+{
+    const auto found = std::find_if(std::begin(kSentences), std::end(kSentences),
+                                    [id](const Sentence& s) { return id == QLatin1String(s.id); });
+    if (found == std::end(kSentences))
+        return {};
+    static const QStringList circles{QStringLiteral("r"), QStringLiteral("n"), QStringLiteral("θ")};
+    static const QStringList folding{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("S"),
+                                     QStringLiteral("L"), QStringLiteral("θ"), QStringLiteral("(360 − θ)")};
+    const QStringList& letters = id.startsWith(u'f') ? folding : circles;
+    QString text = translated(found->text);
+    for (qsizetype i = letters.size(); i >= 1; --i)
+        text.replace(QLatin1Char('%') + QString::number(i), letters.at(i - 1));
+    return text;
+}
+
+namespace {
+
 // A whole number inside a sentence. Every number the sentences show is written here, or by
 // formatAnswer for the answer itself.
 QString sentenceNumber(int value)

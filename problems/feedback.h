@@ -46,6 +46,11 @@ Said afterCheck(const Problem& p, QStringView typed, Escalation& escalation,
 // answer as the page shows it, with the decimal point of the language in use.
 QString workedSolution(const Problem& p, QChar decimalPoint = QLatin1Char('.'));
 
+// The sentence that names the slip `id` (as Said::slips holds it), in the language in use, with
+// the question's numbers as letters: r, n and θ on Circles; a, b, the shorter side S, the longer
+// L and the angle θ cut away on Paper Folding. Empty for an id it does not know.
+QString slipSentence(QStringView id);
+
 // Every text that afterCheck can say for `p`, each pair of method sentences included.
 QStringList everySentence(const Problem& p);
 

@@ -169,4 +169,18 @@ Problem makeFoldingProblem(const Draw& draw, int lastproblem)
     return foldingProblem(type, s.a, s.b);
 }
 
+Problem makeProblemOfType(Module module, int type, const Draw& draw)
+{
+    type = qBound(0, type, 5);
+    if (module == Module::Circles) {
+        const int r = wholePart(draw(), 10) + 1;
+        const int n = wholePart(draw(), 8) + 4;
+        return circlesProblem(type, r, n);
+    }
+    const double drawA = draw();
+    const double drawB = draw();
+    const Sides s = foldingSides(drawA, drawB);
+    return foldingProblem(type, s.a, s.b);
+}
+
 } // namespace problems

@@ -23,4 +23,8 @@ struct Sides {
 };
 Sides foldingSides(double drawA, double drawB);
 
+// A problem of the given type with its numbers drawn as the module's generator draws them (for
+// practice, where the type is chosen by need and not by the draw).
+Problem makeProblemOfType(Module module, int type, const Draw& draw);
+
 } // namespace problems

@@ -12,6 +12,8 @@
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "player.h"
+#include "journal.h"
+#include "statestrip.h"
 #include "textfit.h"
 
 #include <QAccessible>
@@ -45,12 +47,20 @@ void paintYellow(QWidget& w)
     w.setPalette(pal);
 }
 
+record::Module recordModule(problems::Module m)
+{
+    return m == problems::Module::Circles ? record::Module::Circles : record::Module::Folding;
+}
+
 } // namespace
 
-ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Generator generate)
+ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Generator generate,
+                         problems::Module module, Mode mode)
     : m_generate(generate)
+    , m_module(module)
+    , m_mode(mode)
 {
-    setWindowTitle(caption);
+    setWindowTitle(mode == Mode::Practice ? tr("%1: practice").arg(caption) : caption);
 
     // Created in tab order, so that the focus chain follows it; with the buttons out of the
     // tab order the answer box is the first place the keyboard goes.
@@ -99,6 +109,18 @@ ProblemPage::ProblemPage(const QString& caption, double questionPointSize, Gener
     pageprops::setGeometry(*lblfeedback, 360, 45, 6300, 1245);
     lblfeedback->hide();
 
+    // In the top strip above the animation, where no control stands.
+    strip = new StateStrip(recordModule(module), this);
+    pageprops::setGeometry(*strip, 6840, 15, 4860, 210);
+    if (record::Journal* journal = record::journal()) {
+        connect(journal, &record::Journal::statesChanged, this, [this](record::Module m) {
+            if (m == recordModule(m_module))
+                showStates();
+        });
+        journal->load();
+    }
+    showStates();
+
     connect(cmdcheckit, &QPushButton::clicked, this, &ProblemPage::cmdcheckit_Click);
     connect(cmdgo, &QPushButton::clicked, this, &ProblemPage::cmdgo_Click);
     connect(cmdexit, &QPushButton::clicked, this, &ProblemPage::cmdexit_Click);
@@ -144,7 +166,10 @@ void ProblemPage::calculate()
     Label4->setText(QString());
     showFeedback(QString());
     Text1->clear();
-    const problems::Problem p = m_generate(draws::seedFromClock(), Module1::lastproblem);
+    const problems::Draw draw = draws::seedFromClock();
+    const problems::Problem p = m_mode == Mode::Practice
+        ? practiceProblem(draw)
+        : m_generate(draw, Module1::lastproblem);
     Module1::lastproblem = p.type;
     m_player->StartSequence(p.frames);
     Label1->setText(p.question);
@@ -152,6 +177,28 @@ void ProblemPage::calculate()
     Module1::answer = p.answer;
     m_problem = p;
     m_escalation = {};
+}
+
+problems::Problem ProblemPage::practiceProblem(const problems::Draw& draw)
+{
+    std::array<record::State, 6> states{};
+    states.fill(record::State::NotStarted);
+    if (record::Journal* journal = record::journal())
+        states = journal->states(recordModule(m_module));
+    const int type = record::practiceType(states, m_practised, draw());
+    m_practised << type;
+    // The rule looks back four problems at most.
+    while (m_practised.size() > 8)
+        m_practised.removeFirst();
+    return problems::makeProblemOfType(m_module, type, draw);
+}
+
+void ProblemPage::showStates()
+{
+    record::Journal* journal = record::journal();
+    strip->setVisible(journal && journal->problem().isEmpty());
+    if (journal)
+        strip->setStates(journal->states(recordModule(m_module)));
 }
 
 void ProblemPage::cmdgo_Click()
@@ -202,12 +249,13 @@ void ProblemPage::cmdexit_Click()
     unload();
 }
 
-circles::circles()
-    : ProblemPage(tr("Circles"), 24, &problems::makeCirclesProblem)
+circles::circles(Mode mode)
+    : ProblemPage(tr("Circles"), 24, &problems::makeCirclesProblem, problems::Module::Circles, mode)
 {
 }
 
-folding::folding()
-    : ProblemPage(tr("Paper Folding"), 20.25, &problems::makeFoldingProblem)
+folding::folding(Mode mode)
+    : ProblemPage(tr("Paper Folding"), 20.25, &problems::makeFoldingProblem,
+                  problems::Module::Folding, mode)
 {
 }

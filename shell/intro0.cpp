@@ -1,5 +1,6 @@
 #include "intro0.h"
 
+#include "classroom.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "module1.h"
@@ -175,6 +176,37 @@ void intro0::Form_Load()
         Label5[i]->setEnabled(false);
     Label5[5]->setEnabled(false);
 
+    // Beyond the designed menu: the pupil's progress, where the left column has a free place.
+    lblprogress = newEntry(kEntries, Label2[0], "lblprogress");
+    lblprogress->setObjectName(QStringLiteral("lblprogress"));
+    lblprogress->setText(tr("My Progress"));
+    pageprops::setTop(*lblprogress, pageprops::top(*Label2[0]) + kEntryStep * 5);
+    textfit::fit(*lblprogress);
+    lblprogress->setMouseTracking(true);
+    lblprogress->installEventFilter(this);
+    lblprogress->show();
+    connect(lblprogress, &LabelButton::clicked, this, &intro0::lblprogress_Click);
+
+    // A teacher's class, in the right column's free place beside it: shown once the class
+    // record's server says the account is a teacher's, found out on a thread of its own.
+    lblmyclass = newEntry(kEntries, Label5[0], "lblmyclass");
+    lblmyclass->setObjectName(QStringLiteral("lblmyclass"));
+    lblmyclass->setText(tr("My Class"));
+    pageprops::setTop(*lblmyclass, pageprops::top(*Label5[0]) + kEntryStep * 5);
+    textfit::fit(*lblmyclass);
+    lblmyclass->setMouseTracking(true);
+    lblmyclass->installEventFilter(this);
+    connect(lblmyclass, &LabelButton::clicked, this, &intro0::lblmyclass_Click);
+    if (record::ClassFeed::knownRole() == record::ClassRole::Teacher) {
+        lblmyclass->show();
+    } else if (const QString service = record::classroomService(); !service.isEmpty()) {
+        auto* feed = new record::ClassFeed(service, this);
+        connect(feed, &record::ClassFeed::roleFound, this, [this](record::ClassRole role) {
+            lblmyclass->setVisible(role == record::ClassRole::Teacher);
+        });
+        feed->findRole();
+    }
+
     for (int i = 0; i < kEntries; ++i) {
         for (LabelButton* entry : {Label2[i], Label5[i]}) {
             entry->setMouseTracking(true);
@@ -194,7 +226,9 @@ void intro0::Form_Load()
 
     // Reading order for the keyboard: live entries top to bottom, the link, the exit button.
     setTabOrder(Label2[0], Label2[4]);
-    setTabOrder(Label2[4], Label6);
+    setTabOrder(Label2[4], lblprogress);
+    setTabOrder(lblprogress, lblmyclass);
+    setTabOrder(lblmyclass, Label6);
     setTabOrder(Label6, Command1);
     Command1->setFocusPolicy(Qt::StrongFocus);
     Label2[0]->setFocus();
@@ -214,6 +248,8 @@ void intro0::Form_MouseMove()
         Label2[i]->setOpaque(false);
         Label5[i]->setOpaque(false);
     }
+    lblprogress->setOpaque(false);
+    lblmyclass->setOpaque(false);
 }
 
 void intro0::Label1_MouseMove()
@@ -244,6 +280,18 @@ void intro0::Label2_Click(int index)
     }
 }
 
+void intro0::lblprogress_Click()
+{
+    navigation::show(QStringLiteral("myprogress"));
+    unload();
+}
+
+void intro0::lblmyclass_Click()
+{
+    navigation::show(QStringLiteral("myclass"));
+    unload();
+}
+
 void intro0::Label6_Click()
 {
     QDesktopServices::openUrl(QUrl(QLatin1String(kWebAddress)));
@@ -263,6 +311,10 @@ void intro0::followPointer(QWidget* label)
 {
     if (label == Label1) {
         Label1_MouseMove();
+        return;
+    }
+    if (label == lblprogress || label == lblmyclass) {
+        static_cast<LabelButton*>(label)->setOpaque(true);
         return;
     }
     for (int i = 0; i < kEntries; ++i) {

@@ -30,6 +30,8 @@ public:
     void Label2_Click(int index);
     void Label6_Click();
     void Command1_Click();
+    void lblprogress_Click();
+    void lblmyclass_Click();
 
     // Whether a label shows its highlight (its background filled).
     static bool isHighlighted(const QWidget* label);
@@ -39,6 +41,11 @@ public:
     PictureBox* Image2 = nullptr;
     std::array<LabelButton*, kEntries> Label2{};
     std::array<LabelButton*, kEntries> Label5{};
+    // "My Progress": in the left column's free place below "Paper Folding", styled as an entry;
+    // the right column's place beside it is kept free.
+    LabelButton* lblprogress = nullptr;
+    // "My Class": in the right column's free place beside it, shown to a teacher only.
+    LabelButton* lblmyclass = nullptr;
     LabelButton* Label6 = nullptr;
     QLabel* Label3 = nullptr;
     PictureButton* Command1 = nullptr;

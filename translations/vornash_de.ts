@@ -692,6 +692,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Meine Klasse</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -809,6 +817,114 @@
     <message>
         <source>Turn the Jotter wide (wipes it clean)</source>
         <translation>Notizblock quer stellen (leert ihn)</translation>
+    </message>
+</context>
+<context>
+    <name>myclass</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s id</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Meine Klasse</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Schüler/in</translation>
+    </message>
+    <message>
+        <source>Needs help with</source>
+        <translation>Braucht Hilfe bei</translation>
+    </message>
+    <message>
+        <source>Most frequent slip</source>
+        <translation>Häufigster Fehler</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Zuletzt aktiv</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Kreise</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Papierfalten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pupils of your classes</source>
+        <translation>Schülerinnen und Schüler Ihrer Klassen</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>Save the checks of your classes&apos; pupils as a CSV file</source>
+        <translation>Die geprüften Antworten der Schülerinnen und Schüler Ihrer Klassen als CSV-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>No class record is set up on this computer.</source>
+        <translation>Auf diesem Computer ist kein Klassenprotokoll eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Reading the class record…</source>
+        <translation>Das Klassenprotokoll wird gelesen …</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks were saved in %1.</source>
+        <translation>Die geprüften Antworten der Klasse wurden in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks could not be saved in %1: %2</source>
+        <translation>Die geprüften Antworten der Klasse konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>No pupils are in your classes yet.</source>
+        <translation>In Ihren Klassen sind noch keine Schülerinnen und Schüler.</translation>
+    </message>
+    <message>
+        <source>Pupils: %1. Needing help: %2. Read at %3.</source>
+        <translation>Schülerinnen und Schüler: %1. Brauchen Hilfe: %2. Gelesen um %3.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1). The table is as read at %2.</source>
+        <translation>Der Server der Schule hat nicht geantwortet (%1). Die Tabelle zeigt den Stand von %2.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1).</source>
+        <translation>Der Server der Schule hat nicht geantwortet (%1).</translation>
+    </message>
+    <message>
+        <source>Export the class&apos;s checks</source>
+        <translation>Geprüfte Antworten der Klasse exportieren</translation>
+    </message>
+    <message>
+        <source>my-class</source>
+        <translation>meine-klasse</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saving the class&apos;s checks…</source>
+        <translation>Die geprüften Antworten der Klasse werden gespeichert …</translation>
     </message>
 </context>
 <context>

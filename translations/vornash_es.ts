@@ -692,6 +692,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mi progreso</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Mi clase</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -809,6 +817,114 @@
     <message>
         <source>Turn the Jotter wide (wipes it clean)</source>
         <translation>Poner el cuaderno en horizontal (lo borra)</translation>
+    </message>
+</context>
+<context>
+    <name>myclass</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s id</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Mi clase</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Alumno/a</translation>
+    </message>
+    <message>
+        <source>Needs help with</source>
+        <translation>Necesita ayuda con</translation>
+    </message>
+    <message>
+        <source>Most frequent slip</source>
+        <translation>Error más frecuente</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Última actividad</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Círculos</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Plegado de papel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pupils of your classes</source>
+        <translation>Alumnos de sus clases</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Save the checks of your classes&apos; pupils as a CSV file</source>
+        <translation>Guardar las respuestas comprobadas de los alumnos de sus clases en un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>No class record is set up on this computer.</source>
+        <translation>En este ordenador no hay ningún registro de clase configurado.</translation>
+    </message>
+    <message>
+        <source>Reading the class record…</source>
+        <translation>Leyendo el registro de clase…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks were saved in %1.</source>
+        <translation>Las respuestas comprobadas de la clase se guardaron en %1.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks could not be saved in %1: %2</source>
+        <translation>No se pudieron guardar las respuestas comprobadas de la clase en %1: %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>No pupils are in your classes yet.</source>
+        <translation>Todavía no hay alumnos en sus clases.</translation>
+    </message>
+    <message>
+        <source>Pupils: %1. Needing help: %2. Read at %3.</source>
+        <translation>Alumnos: %1. Necesitan ayuda: %2. Leído a las %3.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1). The table is as read at %2.</source>
+        <translation>El servidor del centro no respondió (%1). La tabla es la leída a las %2.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1).</source>
+        <translation>El servidor del centro no respondió (%1).</translation>
+    </message>
+    <message>
+        <source>Export the class&apos;s checks</source>
+        <translation>Exportar las respuestas comprobadas de la clase</translation>
+    </message>
+    <message>
+        <source>my-class</source>
+        <translation>mi-clase</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saving the class&apos;s checks…</source>
+        <translation>Guardando las respuestas comprobadas de la clase…</translation>
     </message>
 </context>
 <context>

@@ -692,6 +692,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Ma classe</translation>
+    </message>
 </context>
 <context>
     <name>jotter</name>
@@ -809,6 +817,114 @@
     <message>
         <source>Turn the Jotter wide (wipes it clean)</source>
         <translation>Mettre le brouillon à l’horizontale (l’efface)</translation>
+    </message>
+</context>
+<context>
+    <name>myclass</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a slip: the kind of problem, the slip&apos;s id</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>My Class</source>
+        <translation>Ma classe</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Needs help with</source>
+        <translation>A besoin d&apos;aide pour</translation>
+    </message>
+    <message>
+        <source>Most frequent slip</source>
+        <translation>Erreur la plus fréquente</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Dernière activité</translation>
+    </message>
+    <message>
+        <source>Circles</source>
+        <translation>Cercles</translation>
+    </message>
+    <message>
+        <source>Paper Folding</source>
+        <translation>Pliage</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Pupils of your classes</source>
+        <translation>Élèves de vos classes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Save the checks of your classes&apos; pupils as a CSV file</source>
+        <translation>Enregistrer les réponses vérifiées des élèves de vos classes dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>No class record is set up on this computer.</source>
+        <translation>Aucun suivi de classe n&apos;est configuré sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Reading the class record…</source>
+        <translation>Lecture du suivi de classe…</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks were saved in %1.</source>
+        <translation>Les réponses vérifiées de la classe ont été enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s checks could not be saved in %1: %2</source>
+        <translation>Les réponses vérifiées de la classe n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>No pupils are in your classes yet.</source>
+        <translation>Vos classes ne comptent encore aucun élève.</translation>
+    </message>
+    <message>
+        <source>Pupils: %1. Needing help: %2. Read at %3.</source>
+        <translation>Élèves : %1. Ayant besoin d&apos;aide : %2. Lu à %3.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1). The table is as read at %2.</source>
+        <translation>Le serveur de l&apos;école n&apos;a pas répondu (%1). Le tableau est celui lu à %2.</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server did not answer (%1).</source>
+        <translation>Le serveur de l&apos;école n&apos;a pas répondu (%1).</translation>
+    </message>
+    <message>
+        <source>Export the class&apos;s checks</source>
+        <translation>Exporter les réponses vérifiées de la classe</translation>
+    </message>
+    <message>
+        <source>my-class</source>
+        <translation>ma-classe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saving the class&apos;s checks…</source>
+        <translation>Enregistrement des réponses vérifiées de la classe…</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@ if(NOT rc EQUAL 0)
 endif()
 foreach(f bin/vornash share/applications/vornash.desktop share/metainfo/org.vornash.Vornash.metainfo.xml
           share/icons/hicolor/48x48/apps/vornash.png share/vornash/Images/exit.jpg
-          share/doc/vornash/copyright share/man/man1/vornash.1.gz
+          share/doc/vornash/copyright share/man/man1/vornash.1.gz share/vornash/classroom.sql
           share/vornash/translations/vornash_de.qm share/vornash/translations/vornash_fr.qm
           share/vornash/translations/vornash_es.qm)
   if(NOT EXISTS ${PREFIX}/${f})

@@ -200,14 +200,15 @@ private Q_SLOTS:
         QCOMPARE(walk.last(), checkedOption(lesson));
     }
 
-    // The menu: the live entries top to bottom, the link, the exit button.
+    // The menu: the live entries top to bottom, "My Progress", the link, the exit button.
     void menuTabOrder()
     {
         auto* menu = openPage<intro0>(QStringLiteral("intro0"));
         QVERIFY(menu);
         QCOMPARE(QApplication::focusWidget(), menu->Label2[0]);
-        QCOMPARE(tabWalk(menu, menu->Label2[0], 4),
-                 (QStringList{"Label2_0", "Label2_4", "Label6", "Command1", "Label2_0"}));
+        QCOMPARE(tabWalk(menu, menu->Label2[0], 5),
+                 (QStringList{"Label2_0", "Label2_4", "lblprogress", "Label6", "Command1",
+                              "Label2_0"}));
     }
 
     void animationKeys_data()
@@ -277,6 +278,8 @@ private Q_SLOTS:
         QTest::newRow("menu Circles") << "intro0" << "Label2_0" << "circles0";
         QTest::newRow("menu Paper Folding") << "intro0" << "Label2_4" << "folding0";
         QTest::newRow("menu exit button") << "intro0" << "Command1" << "Titlefrm";
+        QTest::newRow("menu My Progress") << "intro0" << "lblprogress" << "myprogress";
+        QTest::newRow("progress exit button") << "myprogress" << "cmdexit" << "intro0";
         QTest::newRow("circles lesson, Problems Page") << "circles0" << "Label15" << "circles";
         QTest::newRow("folding lesson, Problems Page") << "folding0" << "Label15" << "folding";
     }
@@ -434,7 +437,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         for (const char* page : {"Titlefrm", "intro0", "circles0", "folding0", "circles", "folding",
-                                 "Jotter"})
+                                 "myprogress", "Jotter"})
             QTest::newRow(page) << page;
     }
 

@@ -1,0 +1,367 @@
+// The progress page and practice mode over a real record in a temporary data folder: the states
+// of known events, the record turned off or out of reach, the keyboard, the export read back,
+// forgetting, and the practice draw over many problems.
+
+#include "dayschart.h"
+#include "draws.h"
+#include "fonts.h"
+#include "journal.h"
+#include "module1.h"
+#include "myprogress.h"
+#include "navigation.h"
+#include "picturebutton.h"
+#include "problempage.h"
+#include "road.h"
+#include "statestrip.h"
+#include "store.h"
+#include "../common/windows.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using record::Module;
+using record::State;
+
+namespace {
+
+// One problem of a type shown `daysAgo`, with its checks in order (true: right).
+QList<record::Event> problem(Module m, int type, const QList<bool>& checks, int daysAgo = 0,
+                             const QStringList& slips = {})
+{
+    record::Event shown = record::makeEvent(record::Kind::Shown);
+    shown.time = QDateTime::currentDateTimeUtc().addDays(-daysAgo).addSecs(-60);
+    shown.problem = shown.id;
+    shown.module = m;
+    shown.type = type;
+    shown.r = 3;
+    shown.n = 5;
+    shown.question = QStringLiteral("What is it, \"exactly\", for 3?");
+    QList<record::Event> out{shown};
+    for (bool right : checks) {
+        record::Event check = shown;
+        check.id = QUuid::createUuid();
+        check.kind = record::Kind::Check;
+        check.time = shown.time.addSecs(10 * out.size());
+        check.right = right;
+        check.firstTry = out.size() == 1;
+        check.typed = right ? QStringLiteral("28.27") : QStringLiteral("9,42");
+        check.value = right ? 28.27 : 9.42;
+        check.slips = right ? QStringList() : slips;
+        check.seconds = 12.5;
+        check.language = QStringLiteral("en");
+        out << check;
+    }
+    return out;
+}
+
+QList<record::Event> times(int count, Module m, int type, bool right, int daysAgo = 0)
+{
+    QList<record::Event> out;
+    for (int i = 0; i < count; ++i)
+        out << problem(m, type, {right}, daysAgo);
+    return out;
+}
+
+} // namespace
+
+class ProgressTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_data;
+    std::unique_ptr<record::Journal> m_journal;
+
+    // A record of the events in a fresh data folder, and the program's journal over it.
+    void recordOf(const QList<record::Event>& events)
+    {
+        {
+            record::Store store(record::defaultPath());
+            QCOMPARE(store.status(), record::Store::Status::Open);
+            QVERIFY(store.append(events));
+        }
+        m_journal = std::make_unique<record::Journal>(record::defaultPath());
+        m_journal->load();
+        m_journal->flush();
+        record::setJournal(m_journal.get());
+    }
+
+    // Circles: the circumference mastered, the area practised, a sector that needed help;
+    // Paper Folding: the torus mastered ten days ago, so due for review.
+    void knownRecord()
+    {
+        const QStringList slip{QStringLiteral("c1.nosq")};
+        recordOf(times(3, Module::Circles, 0, true) + problem(Module::Circles, 1, {false, true}, 1, slip)
+                 + problem(Module::Circles, 1, {true})
+                 + problem(Module::Circles, 2, {false, false, false, false}, 0, slip)
+                 + times(3, Module::Folding, 2, true, 10));
+    }
+
+    myprogress* openProgress()
+    {
+        auto* page = qobject_cast<myprogress*>(navigation::show(QStringLiteral("myprogress")));
+        if (page) {
+            page->activateWindow();
+            (void)QTest::qWaitForWindowActive(page);
+        }
+        return page;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        fonts::registerDesignFonts();
+        road::registerAllPages();
+    }
+
+    void init()
+    {
+        m_data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_data->path().toLocal8Bit());
+        auto seed = std::make_shared<QRandomGenerator>(20);
+        draws::setSeedFactory([seed] { return [seed] { return seed->generateDouble(); }; });
+    }
+
+    void cleanup()
+    {
+        windows::closeEverything();
+        record::setJournal(nullptr);
+        m_journal.reset();
+        draws::setSeedFactory({});
+    }
+
+    void showsStates_data()
+    {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<State>("state");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("share");
+        QTest::newRow("three right") << 0 << 0 << State::Mastered << "✓✓✓" << "100%";
+        QTest::newRow("one of two") << 0 << 1 << State::Practising << "✗✓" << "50%";
+        QTest::newRow("four wrong on one") << 0 << 2 << State::NeedsHelp << "✗" << "0%";
+        QTest::newRow("never tried") << 0 << 5 << State::NotStarted << "" << "–";
+        QTest::newRow("mastered long ago") << 1 << 2 << State::Review << "✓✓✓" << "100%";
+        QTest::newRow("other module") << 1 << 0 << State::NotStarted << "" << "–";
+    }
+
+    // The page and the problem page's strip read the states of a record of known events; a
+    // screen reader reads each row's state.
+    void showsStates()
+    {
+        QFETCH(int, module);
+        QFETCH(int, type);
+        QFETCH(State, state);
+        QFETCH(QString, marks);
+        QFETCH(QString, share);
+        knownRecord();
+        myprogress* page = openProgress();
+        QVERIFY(page);
+        QVERIFY(page->lblwhy->isHidden());
+        QCOMPARE(page->lblname->text(), record::pupilName());
+        QTableWidget* table = page->tbltypes[module];
+        const Module m = module == 0 ? Module::Circles : Module::Folding;
+        QCOMPARE(table->item(type, 0)->text(), record::typeName(m, type));
+        QCOMPARE(table->item(type, 1)->text(), record::stateName(state));
+        QCOMPARE(table->item(type, 2)->text(), marks);
+        QCOMPARE(table->item(type, 3)->text(), share);
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(table)
+                                         ->tableInterface()->cellAt(type, 1);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), record::stateName(state));
+
+        const QString chart = page->chart->accessibleDescription();
+        QVERIFY2(chart.endsWith(QStringLiteral(": 5 problems, 4 first tries right")), qPrintable(chart));
+        QVERIFY2(chart.contains(QStringLiteral(": 3 problems, 3 first tries right")), qPrintable(chart));
+        QCOMPARE(page->chart->days().size(), 14);
+        QVERIFY2(page->lblslips->text().contains(QStringLiteral("5 times")),
+                 qPrintable(page->lblslips->text()));
+
+        page->cmdexit->click();
+        auto* problems = qobject_cast<ProblemPage*>(
+            navigation::show(module == 0 ? QStringLiteral("circles") : QStringLiteral("folding")));
+        QVERIFY(problems && problems->strip->isVisible());
+        QCOMPARE(problems->strip->states()[std::size_t(type)], state);
+        QVERIFY(problems->strip->accessibleDescription().contains(record::stateName(state)));
+    }
+
+    void saysWhy_data()
+    {
+        QTest::addColumn<bool>("off");
+        QTest::newRow("record off") << true;
+        QTest::newRow("no usable place") << false;
+    }
+
+    // With nothing to show, the page says why in a sentence, and where it tried.
+    void saysWhy()
+    {
+        QFETCH(bool, off);
+        QFile blocker(m_data->filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        if (!off) {
+            // The data folder is a file: no folder can be made under it.
+            qputenv("XDG_DATA_HOME", blocker.fileName().toLocal8Bit());
+            m_journal = std::make_unique<record::Journal>(record::defaultPath());
+            m_journal->load();
+            m_journal->flush();
+            record::setJournal(m_journal.get());
+        }
+        myprogress* page = openProgress();
+        QVERIFY(page);
+        QVERIFY(page->lblwhy->isVisible());
+        QVERIFY(!page->lblwhy->text().isEmpty());
+        if (!off)
+            QVERIFY2(page->lblwhy->text().contains(blocker.fileName()), qPrintable(page->lblwhy->text()));
+        QVERIFY(page->tbltypes[0]->isHidden() && page->chart->isHidden() && page->cmdexport->isHidden());
+        QVERIFY(!page->exportTo(m_data->filePath(QStringLiteral("out.csv"))));
+        page->cmdexit->click();
+        QVERIFY(windows::only<Page>() && windows::only<Page>()->objectName() == QLatin1String("intro0"));
+    }
+
+    // Tab goes through the page in reading order; the menu's entry opens it by Enter.
+    void keyboard()
+    {
+        knownRecord();
+        auto* menu = qobject_cast<Page*>(navigation::show(QStringLiteral("intro0")));
+        QVERIFY(menu);
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        auto* entry = menu->findChild<QWidget*>(QStringLiteral("lblprogress"));
+        entry->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(entry, Qt::Key_Return);
+        auto* page = windows::only<myprogress>();
+        QVERIFY(page);
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        QCOMPARE(QApplication::focusWidget(), page->cmdpractise[0]);
+        QStringList walk;
+        for (int i = 0; i < 9; ++i) {
+            walk << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(walk, (QStringList{"cmdpractise0", "tblcircles", "cmdpractise1", "tblfolding",
+                                    "chart", "cmdexport", "cmdforget", "cmdexit", "cmdpractise0"}));
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(w->objectName()));
+        }
+        QTest::keyClick(page->cmdpractise[1], Qt::Key_Return);
+        auto* practice = windows::only<ProblemPage>();
+        QVERIFY(practice && practice->mode() == ProblemPage::Mode::Practice);
+    }
+
+    // The export, read back: a header, one line per check, values quoted where they must be.
+    void exportReadBack()
+    {
+        knownRecord();
+        myprogress* page = openProgress();
+        QVERIFY(page);
+        const QString file = m_data->filePath(QStringLiteral("mine.csv"));
+        QVERIFY(page->exportTo(file));
+        QFile in(file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = in.readAll().split('\n');
+        QCOMPARE(lines.first(), QByteArray("time,module,type,question,typed,verdict,first_try,slip,"
+                                           "answer_shown,seconds\r"));
+        QCOMPARE(lines.size(), 1 + 13 + 1); // the header, the checks, the empty rest after the last
+        int wrongWithSlip = 0;
+        for (const QByteArray& line : lines) {
+            if (line.contains(",circles,2,\"What is it, \"\"exactly\"\", for 3?\",\"9,42\",wrong,")
+                && line.contains(",c1.nosq,0,"))
+                ++wrongWithSlip;
+        }
+        QCOMPARE(wrongWithSlip, 4);
+    }
+
+    // Forgetting asks first, and Enter there keeps the record; confirmed, nothing is left.
+    void forget()
+    {
+        knownRecord();
+        myprogress* page = openProgress();
+        QVERIFY(page);
+        QTimer::singleShot(0, page, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        page->cmdforget_Click();
+        QCOMPARE(page->tbltypes[0]->item(0, 1)->text(), record::stateName(State::Mastered));
+        page->forget();
+        QCOMPARE(page->tbltypes[0]->item(0, 1)->text(), record::stateName(State::NotStarted));
+        QCOMPARE(page->tbltypes[1]->item(2, 1)->text(), record::stateName(State::NotStarted));
+        QCOMPARE(m_journal->states(Module::Circles)[0], State::NotStarted);
+        QVERIFY(record::Store(record::defaultPath()).events().isEmpty());
+    }
+
+    void practiceDraw_data()
+    {
+        QTest::addColumn<QList<State>>("states");
+        using S = State;
+        QTest::newRow("nothing yet") << QList<S>{S::NotStarted, S::NotStarted, S::NotStarted,
+                                                 S::NotStarted, S::NotStarted, S::NotStarted};
+        QTest::newRow("two mastered, one needs help")
+            << QList<S>{S::Mastered, S::Mastered, S::NeedsHelp, S::Practising, S::NotStarted,
+                        S::NotStarted};
+        QTest::newRow("one mastered") << QList<S>{S::NotStarted, S::NotStarted, S::NotStarted,
+                                                  S::NotStarted, S::Mastered, S::NotStarted};
+        QTest::newRow("all mastered") << QList<S>(6, S::Mastered);
+    }
+
+    // Practice over many problems on a real record: never a type twice in a row, a mastered type
+    // at least every fourth problem when there is one, the most needed types most often.
+    void practiceDraw()
+    {
+        QFETCH(QList<State>, states);
+        QList<record::Event> events;
+        for (int type = 0; type < 6; ++type) {
+            if (states[type] == State::Mastered)
+                events << times(3, Module::Folding, type, true);
+            else if (states[type] == State::NeedsHelp)
+                events << problem(Module::Folding, type, {false, false, false, false});
+            else if (states[type] == State::Practising)
+                events << problem(Module::Folding, type, {false});
+        }
+        recordOf(events);
+        const auto known = m_journal->states(Module::Folding);
+        QCOMPARE(QList<State>(known.begin(), known.end()), states);
+
+        auto* page = qobject_cast<ProblemPage*>(navigation::show(QStringLiteral("folding-practice")));
+        QVERIFY(page && page->windowTitle().contains(QStringLiteral("practice")));
+        QList<int> drawn{Module1::lastproblem};
+        for (int i = 0; i < 600; ++i) {
+            page->cmdgo_Click();
+            drawn << Module1::lastproblem;
+        }
+        QList<int> count(6, 0);
+        for (int i = 0; i < drawn.size(); ++i) {
+            ++count[drawn[i]];
+            if (i > 0)
+                QVERIFY2(drawn[i] != drawn[i - 1], qPrintable(QString::number(i)));
+            if (states.contains(State::Mastered) && i >= 3) {
+                bool mastered = false;
+                for (int k = i - 3; k <= i; ++k)
+                    mastered = mastered || states[drawn[k]] == State::Mastered;
+                QVERIFY2(mastered, qPrintable(QString::number(i)));
+            }
+        }
+        for (int type = 0; type < 6; ++type) {
+            QVERIFY2(count[type] > 0, qPrintable(QString::number(type)));
+            for (int other = 0; other < 6; ++other) {
+                // Needs help and Not started over Mastered, with room for chance.
+                if (states[type] == State::NeedsHelp && states[other] == State::Mastered)
+                    QVERIFY(count[type] > count[other]);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ProgressTest)
+#include "tst_progress.moc"
