@@ -1,6 +1,7 @@
 #include "classroom.h"
 #include "navigation.h"
 #include "road.h"
+#include "sender.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -147,6 +148,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     road::startApplication();
+    // After the journal: the sender sends what the journal writes.
+    record::startSender(qApp);
     navigation::show(g_firstPage);
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 //   vornash-bench-probe animate <page> <s> the page's animation timer and CPU time for <s> seconds
 //   vornash-bench-probe road               the whole road; peak resident memory
 //   vornash-bench-probe class <cycles> <service>  the teacher's page opened, to its table painted
+//   vornash-bench-probe send <cycles> <service>   1,000 queued checks sent; checks clicked meanwhile
 
 #include "measure.h"
 #include "probeapp.h"
@@ -19,6 +20,7 @@
 #include "folding0.h"
 #include "framename.h"
 #include "intro0.h"
+#include "journal.h"
 #include "jotter.h"
 #include "labelbutton.h"
 #include "module1.h"
@@ -30,6 +32,8 @@
 #include "player.h"
 #include "problempage.h"
 #include "road.h"
+#include "sender.h"
+#include "store.h"
 #include "sequences.h"
 #include "titlefrm.h"
 
@@ -39,6 +43,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -370,6 +375,108 @@ int classPage(ProbeApplication& app, int cycles, const QString& service)
     return 0;
 }
 
+// `count` checks, each on a problem of its own, queued in a new record at `path` (nothing of them
+// sent yet).
+bool queueChecks(const QString& path, int count)
+{
+    QList<record::Event> checks;
+    for (int i = 0; i < count; ++i) {
+        record::Event e = record::makeEvent(record::Kind::Check);
+        e.problem = QUuid::createUuid();
+        e.type = i % 6;
+        e.r = 7;
+        e.question = QStringLiteral("What is the circumference of a circle of radius 7 cm?");
+        e.typed = QStringLiteral("44");
+        e.value = 44.0;
+        e.right = true;
+        e.firstTry = true;
+        e.seconds = 12.5;
+        e.language = QStringLiteral("en");
+        checks << e;
+    }
+    return record::Store(path).append(checks);
+}
+
+// The sender, as a pupil's desktop runs it against the school's server: 1,000 checks queued,
+// from the sender's start (its connection made) to the last batch committed by the server and
+// marked sent. Then a far longer queue is sent while checks are clicked on a problem page
+// whose journal writes to the same record: click to verdict and feedback painted, counted only
+// while the sender is still at work.
+int sendChecks(ProbeApplication& app, int cycles, const QString& service)
+{
+    startLikeTheProgram();
+    QTemporaryDir dir;
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        const QString path = dir.filePath(QStringLiteral("send%1.sqlite").arg(cycle));
+        if (!queueChecks(path, 1000))
+            return 1;
+        record::Sender sender(path, service);
+        int sent = 0, batches = 0;
+        QObject::connect(&sender, &record::Sender::batchSent, &sender, [&](int events) {
+            sent += events;
+            ++batches;
+        });
+        const qint64 t0 = bench::nowNs();
+        sender.start();
+        QElapsedTimer waited;
+        waited.start();
+        while (sent < 1000 && waited.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        const qint64 t1 = bench::nowNs();
+        if (sent < 1000) {
+            std::fprintf(stderr, "vornash-bench-probe send: %d of 1000 sent: %s\n", sent,
+                         qPrintable(sender.lastError()));
+            return 1;
+        }
+        say("send_ms", double(t1 - t0) / 1e6);
+        say("send_batches", batches);
+        ProbeApplication::spin(100);
+    }
+
+    const QString path = dir.filePath(QStringLiteral("busy.sqlite"));
+    constexpr int queued = 60000;
+    if (!queueChecks(path, queued))
+        return 1;
+    record::Journal journal(path);
+    record::setJournal(&journal);
+    record::Sender sender(path, service, &journal);
+    int sent = 0;
+    QObject::connect(&sender, &record::Sender::batchSent, &sender, [&sent](int events) { sent += events; });
+    auto* page = qobject_cast<ProblemPage*>(navigation::show(QStringLiteral("circles")));
+    if (!page || !app.waitForPaint(page))
+        return 1;
+    sender.start();
+    int clicks = 0;
+    while (sent < queued && clicks < 40) {
+        bench::click(page->cmdgo);
+        ProbeApplication::spin(100);
+        page->Text1->setText(QStringLiteral("1000"));
+        PaintSeen feedback(page->lblfeedback);
+        const int before = sent;
+        const qint64 t0 = bench::nowNs();
+        bench::click(page->cmdcheckit);
+        QElapsedTimer limit;
+        limit.start();
+        while (!feedback.seen && limit.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (!feedback.seen)
+            return 1;
+        const double ms = double(bench::nowNs() - t0) / 1e6;
+        if (before > 0 && sent < queued) { // the sender was at work before and after the click
+            say("check_sending_ms", ms);
+            ++clicks;
+        }
+    }
+    closeEverything();
+    record::setJournal(nullptr);
+    if (clicks == 0) {
+        std::fprintf(stderr, "vornash-bench-probe send: the queue was gone before a check was clicked\n");
+        return 1;
+    }
+    say("check_sending_clicks", clicks);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -392,9 +499,11 @@ int main(int argc, char** argv)
         result = wholeRoad(app);
     else if (mode == QLatin1String("class"))
         result = classPage(app, qMax(1, args.value(2).toInt()), args.value(3));
+    else if (mode == QLatin1String("send"))
+        result = sendChecks(app, qMax(1, args.value(2).toInt()), args.value(3));
     else
         std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road"
-                             "|class N SERVICE\n");
+                             "|class N SERVICE|send N SERVICE\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

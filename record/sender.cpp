@@ -1,8 +1,10 @@
 #include "sender.h"
 
+#include "classroom.h"
 #include "journal.h"
 #include "store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <QSqlDatabase>
@@ -130,6 +132,8 @@ public:
     {
         if (!m_retry->isActive())
             wake();
+        else if (m_store)
+            report(m_error); // only the count of what waits is new
     }
 
     void round();
@@ -157,6 +161,7 @@ private:
     std::unique_ptr<Store> m_store;
     QSet<QUuid> m_refused; // refused in this run: left unsent, offered again at the next start
     int m_failures = 0;
+    QString m_error; // why the last round failed
     std::atomic<bool> m_pending{false};
 };
 
@@ -331,6 +336,7 @@ void SenderWorker::failed(const QString& error)
     closeServer();
     if (*m_stop)
         return;
+    m_error = error;
     const int ms = Sender::retryDelayMs(++m_failures);
     m_retry->start(ms);
     Q_EMIT retryScheduled(ms);
@@ -405,6 +411,20 @@ void Sender::roundEnded(bool allSent, int waitingChecks, int refused, const QStr
         Q_EMIT statusChanged();
 }
 
+QString Sender::stateSentence() const
+{
+    if (!m_known)
+        return {};
+    if (m_allSent)
+        return QCoreApplication::translate("record", "Sent to the class record");
+    // English says "1 answer"; the translations give each number its own form.
+    if (m_waitingChecks == 1)
+        return QCoreApplication::translate("record", "Waiting for the school's server: one answer "
+                                                     "kept on this computer");
+    return QCoreApplication::translate("record", "Waiting for the school's server: %n answers "
+                                                 "kept on this computer", nullptr, m_waitingChecks);
+}
+
 int Sender::retryDelayMs(int failures)
 {
     if (failures <= 1)
@@ -425,6 +445,17 @@ Sender* sender()
 void setSender(Sender* s)
 {
     theSender = s;
+}
+
+void startSender(QObject* owner)
+{
+    Journal* j = journal();
+    const QString service = classroomService();
+    if (!j || service.isEmpty() || theSender)
+        return;
+    auto* s = new Sender(j->path(), service, j, owner);
+    setSender(s);
+    s->start();
 }
 
 } // namespace record

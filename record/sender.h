@@ -50,6 +50,10 @@ public:
     // next start, not before.
     int refused() const { return m_refused; }
 
+    // What the pupil is told, translated: "Sent to the class record", or "Waiting for the
+    // school's server: 7 answers kept on this computer"; empty before the first round ends.
+    QString stateSentence() const;
+
     // The wait before the next try after `failures` failed rounds in a row (1, 2, 4, ... 60 s).
     static int retryDelayMs(int failures);
     // Events in one INSERT.
@@ -87,5 +91,10 @@ private:
 // started (tests of pages).
 Sender* sender();
 void setSender(Sender* s);
+
+// Starts the program's sender for the program's journal when the class record is set up
+// (classroomService()), owned by `owner`; nothing when there is no journal or no service.
+// Called once the journal exists.
+void startSender(QObject* owner);
 
 } // namespace record

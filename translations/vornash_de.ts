@@ -986,4 +986,22 @@
         <translation>Aus einer Kreisscheibe mit dem Radius%1 wird ein Kreisausschnitt mit dem Winkel%2° herausgeschnitten und daraus ein offener Kegel gebaut. Wie groß ist der Flächeninhalt des offenen Kegels?</translation>
     </message>
 </context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Sent to the class record</source>
+        <translation>An das Klassenprotokoll gesendet</translation>
+    </message>
+    <message>
+        <source>Waiting for the school&apos;s server: one answer kept on this computer</source>
+        <translation>Warten auf den Server der Schule: eine Antwort ist auf diesem Computer gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting for the school&apos;s server: %n answers kept on this computer</source>
+        <translation>
+            <numerusform>Warten auf den Server der Schule: %n Antwort ist auf diesem Computer gespeichert</numerusform>
+            <numerusform>Warten auf den Server der Schule: %n Antworten sind auf diesem Computer gespeichert</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

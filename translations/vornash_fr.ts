@@ -986,4 +986,22 @@
         <translation>On construit un cône ouvert à partir d’un disque de rayon%1 dont on a retiré un secteur d’angle%2°. Quelle est l’aire du cône ouvert&#xa0;?</translation>
     </message>
 </context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Sent to the class record</source>
+        <translation>Envoyé au suivi de classe</translation>
+    </message>
+    <message>
+        <source>Waiting for the school&apos;s server: one answer kept on this computer</source>
+        <translation>En attente du serveur de l&apos;école&#xa0;: une réponse conservée sur cet ordinateur</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting for the school&apos;s server: %n answers kept on this computer</source>
+        <translation>
+            <numerusform>En attente du serveur de l&apos;école&#xa0;: %n réponse conservée sur cet ordinateur</numerusform>
+            <numerusform>En attente du serveur de l&apos;école&#xa0;: %n réponses conservées sur cet ordinateur</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
