@@ -329,7 +329,6 @@ int main(int argc, char** argv)
         send.referenceText = QStringLiteral("–");
         send.budget = QStringLiteral("≤ 500 ms");
         Row check{QStringLiteral("check while sending, click to verdict and feedback painted"), QStringLiteral("ms")};
-        check.referenceText = QStringLiteral("–");
         check.budget = QStringLiteral("≤ 2 ms");
         for (int i = 0; i < runs && !failed; ++i) {
             const auto out = runProbe(probe, {QStringLiteral("send"), QStringLiteral("5"), parser.value(pupilOpt)});
@@ -339,7 +338,9 @@ int main(int argc, char** argv)
             }
             send.values.push_back(bench::median(out->value(QStringLiteral("send_ms"))));
             check.values.push_back(bench::median(out->value(QStringLiteral("check_sending_ms"))));
+            check.references.push_back(bench::median(out->value(QStringLiteral("check_idle_ms"))));
         }
+        check.ratios = ratiosOf(check.values, check.references);
         send.met = bench::median(send.values) <= 500.0;
         check.met = bench::median(check.values) <= 2.0;
         rows.push_back(send);

@@ -306,6 +306,7 @@ SenderWorker::Outcome SenderWorker::insert(const QList<Event>& batch, QList<QUui
     }
     QSqlQuery savepoint(db);
     q.prepare(insertStatement(1));
+    int refused = 0;
     for (const Event& e : batch) {
         savepoint.exec(QStringLiteral("SAVEPOINT one_event"));
         bindEvent(q, e);
@@ -318,11 +319,14 @@ SenderWorker::Outcome SenderWorker::insert(const QList<Event>& batch, QList<QUui
             db.rollback();
             return Outcome::Failed;
         }
-        *error = describe(q.lastError());
-        qWarning("vornash: the class record refused an event: %s", qPrintable(*error));
+        if (refused++ == 0)
+            *error = describe(q.lastError());
         m_refused.insert(e.id);
         savepoint.exec(QStringLiteral("ROLLBACK TO SAVEPOINT one_event"));
     }
+    if (refused > 0)
+        qWarning("vornash: the class record refused %d of %d events (kept, offered again at the "
+                 "next start), the first: %s", refused, int(batch.size()), qPrintable(*error));
     if (!db.commit()) {
         *error = describe(db.lastError());
         accepted->clear();

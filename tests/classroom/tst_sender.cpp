@@ -101,9 +101,10 @@ private Q_SLOTS:
         QCOMPARE(retries.at(2).at(0).toInt(), 4000);
         QVERIFY(!sender.allSent());
         QCOMPARE(sender.waitingChecks(), 20);
+        QCOMPARE(sender.stateSentence(), QStringLiteral("Waiting for the school's server: 20 answers kept on this computer"));
         QVERIFY(pg.start());
         QTRY_VERIFY_WITH_TIMEOUT(sender.allSent(), 30000);
-        QCOMPARE(sender.waitingChecks(), 0);
+        QCOMPARE(sender.stateSentence(), QStringLiteral("Sent to the class record"));
         QCOMPARE(server(QStringLiteral("SELECT count(DISTINCT id) FROM vornash.events WHERE pupil = 'ann';")), 100);
         QCOMPARE(server(QStringLiteral("SELECT count(*) FROM vornash.events WHERE kind = 'check' AND type = 3 "
                                        "AND typed LIKE '3,14''); DROP%' AND value = 3.14;")), 20);
