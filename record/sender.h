@@ -6,7 +6,8 @@
 // server is skipped there (its id is the key), so a batch sent again after a crash between the
 // two arrives once. When the server cannot be reached the sender tries again after 1 s, doubling
 // up to 60 s; when the journal commits new events it sends them at once, unless such a wait is
-// running. Nothing here ever blocks the thread that owns the Sender.
+// running. Nothing here blocks the thread that owns the Sender, but for at most 3 s when it is
+// destroyed with a batch in flight.
 
 #include <QObject>
 #include <QString>
