@@ -1,5 +1,6 @@
 #include "navigation.h"
 #include "road.h"
+#include "sender.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
     watch.reset();
     road::startApplication();
     road::startRecord(prepared.record);
+    // After the journal: the sender sends what the journal writes.
+    record::startSender(qApp);
     navigation::show(prepared.firstPage);
     return QApplication::exec();
 }

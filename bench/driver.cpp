@@ -4,6 +4,7 @@
 //
 //   vornash-bench [--runs N] [--start-runs N] [--animation-runs N] [--seconds S]
 //                 [--artwork "s s s"] [--clean-build s] [--machine text] [--classroom SERVICE]
+//                 [--pupil SERVICE]
 
 #include "measure.h"
 
@@ -158,7 +159,8 @@ int main(int argc, char** argv)
     const QCommandLineOption cleanOpt(QStringLiteral("clean-build"), QStringLiteral("Seconds of the clean build and test, measured by the caller."), QStringLiteral("s"));
     const QCommandLineOption machineOpt(QStringLiteral("machine"), QStringLiteral("Description of the machine."), QStringLiteral("text"));
     const QCommandLineOption classOpt(QStringLiteral("classroom"), QStringLiteral("The libpq service of a teacher of 30 pupils with 500 checks each (bench/run.sh makes it)."), QStringLiteral("service"));
-    parser.addOptions({runsOpt, startOpt, animOpt, secondsOpt, artworkOpt, cleanOpt, machineOpt, classOpt});
+    const QCommandLineOption pupilOpt(QStringLiteral("pupil"), QStringLiteral("The libpq service of a pupil on the same server, for the sender's figures."), QStringLiteral("service"));
+    parser.addOptions({runsOpt, startOpt, animOpt, secondsOpt, artworkOpt, cleanOpt, machineOpt, classOpt, pupilOpt});
     parser.process(app);
     const int runs = qMax(1, parser.value(runsOpt).toInt());
     const int startRuns = qMax(1, parser.value(startOpt).toInt());
@@ -364,6 +366,32 @@ int main(int argc, char** argv)
         }
         row.met = bench::median(row.values) <= 200.0;
         rows.push_back(row);
+    }
+
+    // The sender: queued checks to the school's server over its Unix socket, and a pupil's
+    // check while it sends.
+    if (parser.isSet(pupilOpt)) {
+        progress("the sender");
+        Row send{QStringLiteral("1,000 queued checks sent to the server (Unix socket)"), QStringLiteral("ms")};
+        send.referenceText = QStringLiteral("–");
+        send.budget = QStringLiteral("≤ 500 ms");
+        Row check{QStringLiteral("check while sending, click to verdict and feedback painted"), QStringLiteral("ms")};
+        check.budget = QStringLiteral("≤ 2 ms");
+        for (int i = 0; i < runs && !failed; ++i) {
+            const auto out = runProbe(probe, {QStringLiteral("send"), QStringLiteral("5"), parser.value(pupilOpt)});
+            if (!out) {
+                failed = true;
+                break;
+            }
+            send.values.push_back(bench::median(out->value(QStringLiteral("send_ms"))));
+            check.values.push_back(bench::median(out->value(QStringLiteral("check_sending_ms"))));
+            check.references.push_back(bench::median(out->value(QStringLiteral("check_idle_ms"))));
+        }
+        check.ratios = ratiosOf(check.values, check.references);
+        send.met = bench::median(send.values) <= 500.0;
+        check.met = bench::median(check.values) <= 2.0;
+        rows.push_back(send);
+        rows.push_back(check);
     }
 
     // Memory over the whole road against the bare window.

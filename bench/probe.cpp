@@ -11,6 +11,7 @@
 //                                          the file's bytes a check
 //   vornash-bench-probe progress <cycles>  "My Progress" on the menu, to the progress page painted
 //   vornash-bench-probe class <cycles> <service>  the teacher's page opened, to its table painted
+//   vornash-bench-probe send <cycles> <service>   1,000 queued checks sent; checks clicked meanwhile
 //
 // The pupil's record is kept where the program keeps it ($XDG_DATA_HOME): the driver points
 // that at a folder of its own, holding a record of 10,000 checks.
@@ -25,6 +26,7 @@
 #include "folding0.h"
 #include "framename.h"
 #include "intro0.h"
+#include "journal.h"
 #include "jotter.h"
 #include "journal.h"
 #include "myprogress.h"
@@ -39,6 +41,8 @@
 #include "player.h"
 #include "problempage.h"
 #include "road.h"
+#include "sender.h"
+#include "store.h"
 #include "sequences.h"
 #include "startup.h"
 #include "store.h"
@@ -52,6 +56,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -491,6 +496,122 @@ int classPage(int cycles, const QString& service)
     return 0;
 }
 
+// `count` checks, each on a problem of its own, queued in a new record at `path` (nothing of them
+// sent yet).
+bool queueChecks(const QString& path, int count)
+{
+    QList<record::Event> checks;
+    for (int i = 0; i < count; ++i) {
+        record::Event e = record::makeEvent(record::Kind::Check);
+        e.problem = QUuid::createUuid();
+        e.type = i % 6;
+        e.r = 7;
+        e.question = QStringLiteral("What is the circumference of a circle of radius 7 cm?");
+        e.typed = QStringLiteral("44");
+        e.value = 44.0;
+        e.right = true;
+        e.firstTry = true;
+        e.seconds = 12.5;
+        e.language = QStringLiteral("en");
+        checks << e;
+    }
+    return record::Store(path).append(checks);
+}
+
+// The sender, as a pupil's desktop runs it against the school's server: 1,000 checks queued,
+// from the sender's start (its connection made) to the last batch committed by the server and
+// marked sent. Then a far longer queue is sent while checks are clicked on a problem page
+// whose journal writes to the same record: click to verdict and feedback painted, counted only
+// while the sender is still at work.
+int sendChecks(ProbeApplication& app, int cycles, const QString& service)
+{
+    startLikeTheProgram();
+    QTemporaryDir dir;
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        const QString path = dir.filePath(QStringLiteral("send%1.sqlite").arg(cycle));
+        if (!queueChecks(path, 1000))
+            return 1;
+        record::Sender sender(path, service);
+        int sent = 0, batches = 0;
+        QObject::connect(&sender, &record::Sender::batchSent, &sender, [&](int events) {
+            sent += events;
+            ++batches;
+        });
+        const qint64 t0 = bench::nowNs();
+        sender.start();
+        QElapsedTimer waited;
+        waited.start();
+        while (sent < 1000 && waited.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        const qint64 t1 = bench::nowNs();
+        if (sent < 1000) {
+            std::fprintf(stderr, "vornash-bench-probe send: %d of 1000 sent: %s\n", sent,
+                         qPrintable(sender.lastError()));
+            return 1;
+        }
+        say("send_ms", double(t1 - t0) / 1e6);
+        say("send_batches", batches);
+        ProbeApplication::spin(100);
+    }
+
+    const QString path = dir.filePath(QStringLiteral("busy.sqlite"));
+    constexpr int queued = 60000;
+    if (!queueChecks(path, queued))
+        return 1;
+    record::Journal journal(path);
+    record::setJournal(&journal);
+    auto* page = qobject_cast<ProblemPage*>(navigation::show(QStringLiteral("circles")));
+    if (!page || !app.waitForPaint(page))
+        return 1;
+    // A new problem, a wrong answer checked: from the click to the feedback painted.
+    const auto checkOnce = [page]() -> double {
+        bench::click(page->cmdgo);
+        ProbeApplication::spin(100);
+        page->Text1->setText(QStringLiteral("1000"));
+        PaintSeen feedback(page->lblfeedback);
+        const qint64 t0 = bench::nowNs();
+        bench::click(page->cmdcheckit);
+        QElapsedTimer limit;
+        limit.start();
+        while (!feedback.seen && limit.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return feedback.seen ? double(bench::nowNs() - t0) / 1e6 : -1.0;
+    };
+    constexpr int clicks = 40;
+    int whileSending = 0;
+    {
+        record::Sender sender(path, service, &journal);
+        int sent = 0;
+        QObject::connect(&sender, &record::Sender::batchSent, &sender, [&sent](int events) { sent += events; });
+        sender.start();
+        while (sent < queued && whileSending < clicks) {
+            const int before = sent;
+            const double ms = checkOnce();
+            if (ms < 0)
+                return 1;
+            if (before > 0 && sent < queued) { // the sender was at work before and after the click
+                say("check_sending_ms", ms);
+                ++whileSending;
+            }
+        }
+    }
+    // The same clicks with no sender, as the reference of this run.
+    for (int i = 0; i < clicks; ++i) {
+        const double ms = checkOnce();
+        if (ms < 0)
+            return 1;
+        say("check_idle_ms", ms);
+    }
+    closeEverything();
+    record::setJournal(nullptr);
+    if (whileSending == 0) {
+        std::fprintf(stderr, "vornash-bench-probe send: the queue was gone before a check was clicked\n");
+        return 1;
+    }
+    say("check_sending_clicks", whileSending);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -524,8 +645,11 @@ int main(int argc, char** argv)
         result = progressPage(app, qMax(1, args.value(2).toInt()));
     else if (mode == QLatin1String("class"))
         result = classPage(qMax(1, args.value(2).toInt()), args.value(3));
+    else if (mode == QLatin1String("send"))
+        result = sendChecks(app, qMax(1, args.value(2).toInt()), args.value(3));
     else
-        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road|fill N|progress N|class N SERVICE\n");
+        std::fprintf(stderr, "usage: vornash-bench-probe start|step|switch N|check N|animate PAGE S|road"
+                             "|fill N|progress N|class N SERVICE|send N SERVICE\n");
     if (result == 1)
         std::fprintf(stderr, "vornash-bench-probe %s: a page did not appear\n", qPrintable(mode));
     return result;

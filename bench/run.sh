@@ -102,7 +102,7 @@ if [ -x /usr/lib/postgresql/15/bin/initdb ]; then
   say "making a class of 30 pupils × 500 checks"
   if bash "$here/scripts/classroom-demo.sh" start --dir "$classdir" --pupils 30 --checks 500 >/dev/null; then
     export PGSERVICEFILE=$classdir/pg_service.conf
-    classroom=(--classroom ms_lee)
+    classroom=(--classroom ms_lee --pupil ann)
     trap 'kill "$xvfb" 2>/dev/null || true; bash "$here/scripts/classroom-demo.sh" stop --dir "$classdir" 2>/dev/null || true' EXIT
   fi
 else

@@ -8,6 +8,7 @@
 #include "module1.h"
 #include "navigation.h"
 #include "picturebutton.h"
+#include "sender.h"
 #include "statestrip.h"
 #include "store.h"
 #include "textfit.h"
@@ -142,6 +143,8 @@ myprogress::myprogress(QWidget* parent)
     lblclass->setWordWrap(true);
     pageprops::setGeometry(*lblclass, 2040, 7950, 4260, 495);
     lblclass->hide();
+    if (record::Sender* sender = record::sender())
+        connect(sender, &record::Sender::statusChanged, this, &myprogress::showClassState);
 
     cmdexport = makeButton(this, "cmdexport", tr("Export\u2026"));
     cmdexport->setToolTip(tr("Save your checks as a CSV file"));
@@ -229,6 +232,16 @@ void myprogress::showRecord()
     lblslips->setText(slips.isEmpty() ? tr("No slips so far.") : slips.join(QLatin1Char('\n')));
     const bool writable = store.status() == record::Store::Status::Open;
     cmdforget->setEnabled(writable);
+    showClassState();
+}
+
+void myprogress::showClassState()
+{
+    const record::Sender* sender = record::sender();
+    const QString sentence = sender ? sender->stateSentence() : QString();
+    lblclass->setText(sentence);
+    lblclass->setVisible(!sentence.isEmpty());
+    textfit::fit(*lblclass);
 }
 
 void myprogress::showModule(int index, const record::ModuleProgress& progress)

@@ -33,6 +33,8 @@ public:
     bool exportTo(const QString& file);
     // Deletes every row of the record, without asking.
     void forget();
+    // Shows whether the pupil's answers have reached the class record, when there is one.
+    void showClassState();
 
     QLabel* lblname = nullptr;   // whose record
     QLabel* lblwhy = nullptr;    // why nothing is shown, or what happened to the file

@@ -1525,6 +1525,21 @@
 </context>
 <context>
     <name>record</name>
+    <message>
+        <source>Sent to the class record</source>
+        <translation>An das Klassenprotokoll gesendet</translation>
+    </message>
+    <message>
+        <source>Waiting for the school&apos;s server: one answer kept on this computer</source>
+        <translation>Warten auf den Server der Schule: eine Antwort ist auf diesem Computer gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting for the school&apos;s server: %n answers kept on this computer</source>
+        <translation>
+            <numerusform>Warten auf den Server der Schule: %n Antwort ist auf diesem Computer gespeichert</numerusform>
+            <numerusform>Warten auf den Server der Schule: %n Antworten sind auf diesem Computer gespeichert</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
         <translation>

@@ -1525,6 +1525,21 @@
 </context>
 <context>
     <name>record</name>
+    <message>
+        <source>Sent to the class record</source>
+        <translation>Enviado al registro de clase</translation>
+    </message>
+    <message>
+        <source>Waiting for the school&apos;s server: one answer kept on this computer</source>
+        <translation>Esperando al servidor del centro: una respuesta guardada en este ordenador</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting for the school&apos;s server: %n answers kept on this computer</source>
+        <translation>
+            <numerusform>Esperando al servidor del centro: %n respuesta guardada en este ordenador</numerusform>
+            <numerusform>Esperando al servidor del centro: %n respuestas guardadas en este ordenador</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
         <translation>

@@ -1525,6 +1525,21 @@
 </context>
 <context>
     <name>record</name>
+    <message>
+        <source>Sent to the class record</source>
+        <translation>Envoyé au suivi de classe</translation>
+    </message>
+    <message>
+        <source>Waiting for the school&apos;s server: one answer kept on this computer</source>
+        <translation>En attente du serveur de l&apos;école&#xa0;: une réponse conservée sur cet ordinateur</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting for the school&apos;s server: %n answers kept on this computer</source>
+        <translation>
+            <numerusform>En attente du serveur de l&apos;école&#xa0;: %n réponse conservée sur cet ordinateur</numerusform>
+            <numerusform>En attente du serveur de l&apos;école&#xa0;: %n réponses conservées sur cet ordinateur</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%n answers could not be written to the record yet; they are kept and tried again.</source>
         <translation>

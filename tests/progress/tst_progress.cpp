@@ -12,6 +12,7 @@
 #include "picturebutton.h"
 #include "problempage.h"
 #include "road.h"
+#include "sender.h"
 #include "statestrip.h"
 #include "store.h"
 #include "../common/windows.h"
@@ -287,6 +288,24 @@ private Q_SLOTS:
         QCOMPARE(page->tbltypes[1]->item(2, 1)->text(), record::stateName(State::NotStarted));
         QCOMPARE(m_journal->states(Module::Circles)[0], State::NotStarted);
         QVERIFY(record::Store(record::defaultPath()).events().isEmpty());
+    }
+
+    // With a class record whose server does not answer, the page says how many answers wait
+    // once the sender has tried; without one it says nothing of it.
+    void classState()
+    {
+        knownRecord();
+        QVERIFY(openProgress()->lblclass->isHidden());
+        windows::closeEverything();
+        record::Sender sender(record::defaultPath(), QStringLiteral("no-such-service"), m_journal.get());
+        record::setSender(&sender);
+        myprogress* page = openProgress();
+        sender.start();
+        QTRY_COMPARE(page->lblclass->text(),
+                     QStringLiteral("Waiting for the school's server: 13 answers kept on this computer"));
+        QVERIFY(page->lblclass->isVisible());
+        windows::closeEverything();
+        record::setSender(nullptr);
     }
 
     void practiceDraw_data()
