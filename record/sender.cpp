@@ -142,10 +142,12 @@ Q_SIGNALS:
     void ended(bool allSent, int waitingChecks, int refused, const QString& error);
     void retryScheduled(int ms);
     void batchSent(int events);
+    void notAPupil();
 
 private:
     enum class Outcome { Done, Failed };
     bool openRecord(QString* error);
+    bool pupilConnected();
     bool openServer(QString* error);
     void closeServer();
     Outcome sendAll(QString* error);
@@ -163,6 +165,7 @@ private:
     int m_failures = 0;
     QString m_error; // why the last round failed
     std::atomic<bool> m_pending{false};
+    bool m_pupilKnown = false; // the connection's role was found to be a pupil's
 };
 
 bool SenderWorker::openServer(QString* error)
@@ -182,6 +185,21 @@ bool SenderWorker::openServer(QString* error)
         return true;
     *error = describe(db.lastError());
     return false;
+}
+
+// Whether the connected role is a pupil's; asked until it is found to be. By the role's oid, so that
+// a server without the schema's roles answers no.
+bool SenderWorker::pupilConnected()
+{
+    if (m_pupilKnown)
+        return true;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("SELECT pg_catalog.pg_has_role(session_user, r.oid, 'MEMBER')"
+                               " FROM pg_catalog.pg_roles r WHERE r.rolname = 'vornash_pupil'"))
+        || !q.next() || !q.value(0).toBool())
+        return false;
+    m_pupilKnown = true;
+    return true;
 }
 
 void SenderWorker::closeServer()
@@ -231,6 +249,13 @@ void SenderWorker::round()
         && QSqlDatabase::database(m_connection, false).isOpen();
     if (!openServer(&error))
         return failed(error);
+    if (!pupilConnected()) {
+        // Only a pupil's rows go to the class record (a teacher's role writes nothing there):
+        // what this account records stays on this computer, and nothing is tried again.
+        closeServer();
+        Q_EMIT notAPupil();
+        return;
+    }
     Outcome outcome = sendAll(&error);
     if (outcome == Outcome::Failed && wasOpen && !*m_stop) {
         // A connection kept from an earlier round may have died with a restarted server.
@@ -391,6 +416,11 @@ void Sender::start()
     connect(m_worker, &SenderWorker::ended, this, &Sender::roundEnded);
     connect(m_worker, &SenderWorker::retryScheduled, this, &Sender::retryScheduled);
     connect(m_worker, &SenderWorker::batchSent, this, &Sender::batchSent);
+    connect(m_worker, &SenderWorker::notAPupil, this, [this] {
+        m_known = true;
+        m_notPupil = true;
+        Q_EMIT statusChanged();
+    });
     if (m_journal)
         connect(m_journal, &Journal::committed, m_worker, &SenderWorker::newEvents);
     m_thread->start(QThread::LowPriority);
@@ -417,7 +447,7 @@ void Sender::roundEnded(bool allSent, int waitingChecks, int refused, const QStr
 
 QString Sender::stateSentence() const
 {
-    if (!m_known)
+    if (!m_known || m_notPupil)
         return {};
     if (m_allSent)
         return QCoreApplication::translate("record", "Sent to the class record");

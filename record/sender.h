@@ -51,6 +51,10 @@ public:
     // next start, not before.
     int refused() const { return m_refused; }
 
+    // The account connects to the class record as no pupil (a teacher trying the lessons, say):
+    // nothing is sent, nor tried again, and the pupil's sentence is empty.
+    bool notPupil() const { return m_notPupil; }
+
     // What the pupil is told, translated: "Sent to the class record", or "Waiting for the
     // school's server: 7 answers kept on this computer"; empty before the first round ends.
     QString stateSentence() const;
@@ -82,6 +86,7 @@ private:
     std::shared_ptr<std::atomic<bool>> m_stop;
     bool m_known = false;
     bool m_allSent = false;
+    bool m_notPupil = false;
     int m_waitingChecks = 0;
     int m_refused = 0;
     QString m_lastError;

@@ -168,6 +168,19 @@ private Q_SLOTS:
         QCOMPARE(next.refused(), 1);
         QCOMPARE(server(QStringLiteral("SELECT count(*) FROM vornash.events WHERE pupil = 'ann';")), 16);
     }
+
+    // A teacher trying the lessons: nothing is sent, nor tried again, nor said to be waiting.
+    void teacher() {
+        const QString path = record(QStringLiteral("teacher"));
+        QVERIFY(record::Store(path).append(lesson(2)));
+        QVERIFY(pg.createRole(QStringLiteral("lee"), PgCluster::Kind::Teacher));
+        record::Sender sender(path, QStringLiteral("lee"));
+        QSignalSpy retries(&sender, &record::Sender::retryScheduled);
+        sender.start();
+        QTRY_VERIFY_WITH_TIMEOUT(sender.known(), 30000);
+        QVERIFY(sender.notPupil() && sender.stateSentence().isEmpty() && retries.isEmpty());
+        QCOMPARE(unsent(path), 4);
+    }
 };
 
 int main(int argc, char** argv) {
