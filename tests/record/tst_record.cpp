@@ -75,14 +75,12 @@ private Q_SLOTS:
                 shown.type = 4;
                 shown.time = when;
                 journal.post(shown);
-                bool first = true;
-                for (QChar c : word) {
+                for (qsizetype k = 0; k < word.size(); ++k) {
                     Event e = shown;
                     e.id = QUuid::createUuid();
-                    e.kind = c == QLatin1Char('A') ? Kind::AnswerShown : Kind::Check;
-                    e.right = c == QLatin1Char('R');
-                    e.firstTry = first && e.kind == Kind::Check;
-                    first = false;
+                    e.kind = word[k] == QLatin1Char('A') ? Kind::AnswerShown : Kind::Check;
+                    e.right = word[k] == QLatin1Char('R');
+                    e.firstTry = k == 0 && e.kind == Kind::Check;
                     journal.post(e);
                 }
             }

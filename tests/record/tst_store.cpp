@@ -64,16 +64,12 @@ struct FullDisk {
 class TestStore : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString path() const { return dir.filePath(QStringLiteral("vornash/progress.sqlite")); }
+    std::optional<QTemporaryDir> dir;
+    QString path() const { return dir->filePath(QStringLiteral("vornash/progress.sqlite")); }
     qint64 bytes() const { return QFileInfo(path()).size() + QFileInfo(path() + "-wal").size(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        for (const QFileInfo& f : QDir(dir.path()).entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries))
-            f.isDir() ? QDir(f.filePath()).removeRecursively() : QFile::remove(f.filePath());
-    }
+    void init() { dir.emplace(); }
 
     void writtenAndReadBack()
     {
@@ -134,16 +130,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, where);
         QFETCH(QString, named);
-        QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
-        QDir(dir.path()).mkpath(QStringLiteral("folder"));
-        QDir(dir.path()).mkpath(QStringLiteral("full"));
+        QFile(dir->filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+        QDir(dir->path()).mkpath(QStringLiteral("folder"));
+        QDir(dir->path()).mkpath(QStringLiteral("full"));
         std::optional<FullDisk> full = where.startsWith("full") ? std::make_optional<FullDisk>() : std::nullopt;
-        Journal journal(dir.filePath(where));
+        Journal journal(dir->filePath(where));
         QSignalSpy failed(&journal, &Journal::failed);
         journal.post(checks(1)[0]);
         journal.flush();
         QCOMPARE(failed.size(), 1);
-        QVERIFY2(journal.problem().contains(dir.filePath(named)), qPrintable(journal.problem()));
+        QVERIFY2(journal.problem().contains(dir->filePath(named)), qPrintable(journal.problem()));
         QCOMPARE(journal.waiting(), 0);
     }
 
