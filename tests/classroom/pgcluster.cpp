@@ -1,12 +1,10 @@
 #include "pgcluster.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <utility>
@@ -20,34 +18,23 @@ namespace {
 const QString bin = u"/usr/lib/postgresql/15/bin/"_s;
 const QString port = u"5432"_s; // the socket's name; the folder is ours alone
 const QString superuser = u"vornash_admin"_s;
+const bool asRoot = ::geteuid() == 0;
 } // namespace
-
-struct PgCluster::Impl {
-    QTemporaryDir tmp{QDir::tempPath() + u"/vornash-pg-XXXXXX"_s};
-    QString dir = tmp.path(), data = dir + u"/data"_s, socket = dir + u"/sock"_s;
-    bool made = false;
-    bool asRoot = ::geteuid() == 0;
-    QStringList roles; // the services written besides "admin"
-    qint64 watchdog = 0;
-};
-
-PgCluster::PgCluster() : d(new Impl) {}
 
 PgCluster::~PgCluster() {
     if (m_running)
         stop(true);
-    d->tmp.remove(); // the server's user owns it; root, or that same user, removes it
-    if (d->watchdog > 0)
-        ::kill(pid_t(d->watchdog), SIGTERM);
-    delete d;
+    m_tmp.remove(); // the server's user owns it; root, or that same user, removes it
+    if (m_watchdog > 0)
+        ::kill(pid_t(m_watchdog), SIGTERM);
 }
 
 bool PgCluster::run(const QString& program, const QStringList& args, bool asServer, QString* output,
                     const QByteArray& input) {
     QProcess p;
-    p.setWorkingDirectory(d->dir); // the postgres user may not enter the test's own folder
+    p.setWorkingDirectory(m_dir); // the postgres user may not enter the test's own folder
     p.setProcessChannelMode(QProcess::MergedChannels);
-    if (asServer && d->asRoot)
+    if (asServer && asRoot)
         p.start(u"runuser"_s, QStringList{u"-u"_s, u"postgres"_s, u"--"_s, program} + args);
     else
         p.start(program, args);
@@ -73,58 +60,54 @@ bool PgCluster::run(const QString& program, const QStringList& args, bool asServ
 bool PgCluster::start() {
     if (m_running)
         return true;
-    if (!d->made) {
-        const passwd* pw = d->asRoot ? ::getpwnam("postgres") : nullptr;
-        const QByteArray path = QFile::encodeName(d->dir);
-        if (!d->tmp.isValid() || (pw && ::chown(path.constData(), pw->pw_uid, pw->pw_gid) != 0)
+    if (!m_made) {
+        const passwd* pw = asRoot ? ::getpwnam("postgres") : nullptr;
+        const QByteArray path = QFile::encodeName(m_dir);
+        if (!m_tmp.isValid() || (pw && ::chown(path.constData(), pw->pw_uid, pw->pw_gid) != 0)
             || ::chmod(path.constData(), 0700) != 0) {
             m_error = u"cannot make a temporary folder for the server's user"_s;
             return false;
         }
         if (!run(bin + u"initdb"_s,
-                 {u"-D"_s, d->data, u"-U"_s, superuser, u"--auth=trust"_s, u"--no-sync"_s,
+                 {u"-D"_s, m_data, u"-U"_s, superuser, u"--auth=trust"_s, u"--no-sync"_s,
                   u"--no-instructions"_s, u"-E"_s, u"UTF8"_s, u"--locale=C.UTF-8"_s},
                  true)
-            || !run(u"mkdir"_s, {u"-m"_s, u"0700"_s, d->socket}, true))
+            || !run(u"mkdir"_s, {u"-m"_s, u"0700"_s, m_socket}, true))
             return false;
         // Once the test's process is gone, this stops the server and removes the folder.
-        const QString stop = (d->asRoot ? u"runuser -u postgres -- "_s : QString()) + bin
+        const QString stop = (asRoot ? u"runuser -u postgres -- "_s : QString()) + bin
             + u"pg_ctl -D \"$2/data\" stop -m immediate"_s;
-        QProcess w;
-        w.setProgram(u"setsid"_s);
-        w.setArguments({u"sh"_s, u"-c"_s,
-                        u"while kill -0 \"$1\" 2>/dev/null; do sleep 1; done; cd /; "_s + stop
-                            + u" >/dev/null 2>&1; rm -rf \"$2\""_s,
-                        u"watchdog"_s, QString::number(QCoreApplication::applicationPid()), d->dir});
-        w.setStandardInputFile(QProcess::nullDevice());
-        w.setStandardOutputFile(QProcess::nullDevice());
-        w.setStandardErrorFile(QProcess::nullDevice());
-        w.startDetached(&d->watchdog);
+        QProcess::startDetached(u"setsid"_s,
+                                {u"sh"_s, u"-c"_s,
+                                 u"exec </dev/null >/dev/null 2>&1; while kill -0 \"$1\"; do sleep 1; done; cd /; "_s
+                                     + stop + u"; rm -rf \"$2\""_s,
+                                 u"watchdog"_s, QString::number(QCoreApplication::applicationPid()), m_dir},
+                                {}, &m_watchdog);
     }
     if (!run(bin + u"pg_ctl"_s,
-             {u"-D"_s, d->data, u"-l"_s, d->dir + u"/server.log"_s, u"-w"_s, u"-t"_s, u"60"_s, u"-o"_s,
-              u"-k "_s + d->socket + u" -c listen_addresses='' -c fsync=off -p "_s + port, u"start"_s},
+             {u"-D"_s, m_data, u"-l"_s, m_dir + u"/server.log"_s, u"-w"_s, u"-t"_s, u"60"_s, u"-o"_s,
+              u"-k "_s + m_socket + u" -c listen_addresses='' -c fsync=off -p "_s + port, u"start"_s},
              true))
         return false;
     m_running = true;
-    return std::exchange(d->made, true) || writeServiceFile();
+    return std::exchange(m_made, true) || writeServiceFile();
 }
 
 bool PgCluster::stop(bool immediate) {
     if (m_running
         && run(bin + u"pg_ctl"_s,
-               {u"-D"_s, d->data, u"-w"_s, u"-m"_s, immediate ? u"immediate"_s : u"fast"_s, u"stop"_s}, true))
+               {u"-D"_s, m_data, u"-w"_s, u"-m"_s, immediate ? u"immediate"_s : u"fast"_s, u"stop"_s}, true))
         m_running = false;
     return !m_running;
 }
 
 bool PgCluster::writeServiceFile() {
-    const QString name = d->dir + u"/pg_service.conf"_s;
+    const QString name = m_dir + u"/pg_service.conf"_s;
     QSaveFile f(name);
     f.open(QIODevice::WriteOnly);
-    for (const QString& role : QStringList{u"admin"_s} + d->roles)
+    for (const QString& role : QStringList{u"admin"_s} + m_roles)
         f.write(u"[%1]\nhost=%2\nport=%3\ndbname=postgres\nuser=%4\nsslmode=disable\n\n"_s
-                    .arg(role, d->socket, port, role == u"admin"_s ? superuser : role)
+                    .arg(role, m_socket, port, role == u"admin"_s ? superuser : role)
                     .toUtf8());
     if (!f.commit()) {
         m_error = u"cannot write "_s + name;
@@ -135,15 +118,15 @@ bool PgCluster::writeServiceFile() {
 }
 
 bool PgCluster::psql(const QString& sql, const QStringList& vars, QString* output) {
-    QStringList args{u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-v"_s, u"ON_ERROR_STOP=1"_s, u"-h"_s, d->socket,
+    QStringList args{u"-X"_s, u"-q"_s, u"-A"_s, u"-t"_s, u"-v"_s, u"ON_ERROR_STOP=1"_s, u"-h"_s, m_socket,
                      u"-p"_s, port, u"-U"_s, superuser, u"-d"_s, u"postgres"_s};
     for (const QString& v : vars)
         args << u"-v"_s << v;
     return run(bin + u"psql"_s, args, false, output, sql.toUtf8());
 }
 
-bool PgCluster::applySchema(const QString& file) {
-    QFile f(file.isEmpty() ? QStringLiteral(VORNASH_CLASSROOM_SQL) : file);
+bool PgCluster::applySchema() {
+    QFile f(QStringLiteral(VORNASH_CLASSROOM_SQL));
     if (!f.open(QIODevice::ReadOnly)) {
         m_error = u"cannot read "_s + f.fileName();
         return false;
@@ -157,7 +140,7 @@ bool PgCluster::createRole(const QString& name, Kind kind) {
                                            : QString();
     if (!psql(u"CREATE ROLE :\"name\" LOGIN"_s + in + u';', {u"name="_s + name}))
         return false;
-    d->roles << name;
+    m_roles << name;
     return writeServiceFile();
 }
 

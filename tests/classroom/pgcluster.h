@@ -1,33 +1,28 @@
 #pragma once
-// A PostgreSQL cluster of its own for a test: made in a temporary folder with initdb, on a Unix
-// socket there and nowhere else, with a libpq service file that PGSERVICEFILE names, so that the
-// code under test connects as on a school's desktop ("service=NAME"). Run as root, the server
-// runs as the postgres user. All is stopped and removed when the object goes, or by a watchdog
-// process when the test dies first.
+// A PostgreSQL cluster of a test's own, in a temporary folder, on a Unix socket there alone, with
+// a libpq service file that PGSERVICEFILE names: the code under test connects as on a school's
+// desktop ("service=NAME"). Removed when the object goes, or by a watchdog if the test dies.
 
+#include <QDir>
 #include <QSqlDatabase>
-#include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class PgCluster {
 public:
     enum class Kind { Pupil, Teacher, Neither };
 
-    PgCluster();
-    ~PgCluster();
-    PgCluster(const PgCluster&) = delete;
-    PgCluster& operator=(const PgCluster&) = delete;
+    ~PgCluster(); // not copied: the folder is its own
 
     // Makes the cluster and the superuser's service "admin" on the first call, then starts the
     // server; false with error() set when it could not.
     bool start();
     // Fast: sessions end, committed work stays; immediate: as a power cut, recovered at start.
     bool stop(bool immediate = false);
-    bool running() const { return m_running; }
     QString error() const { return m_error; }
 
-    // The repository's classroom/classroom.sql by default, as the superuser with psql.
-    bool applySchema(const QString& file = {});
+    // The repository's classroom/classroom.sql, as the superuser with psql.
+    bool applySchema();
     // SQL as the superuser; `vars` are psql variables (name=value), quoted in the SQL with
     // :"name" and :'name', never pasted into it.
     bool psql(const QString& sql, const QStringList& vars = {}, QString* output = nullptr);
@@ -42,8 +37,10 @@ private:
              const QByteArray& input = {});
     bool writeServiceFile();
 
-    struct Impl;
-    Impl* d;
-    bool m_running = false;
+    QTemporaryDir m_tmp{QDir::tempPath() + QStringLiteral("/vornash-pg-XXXXXX")};
+    QString m_dir = m_tmp.path(), m_data = m_dir + QStringLiteral("/data"), m_socket = m_dir + QStringLiteral("/sock");
+    QStringList m_roles; // the services written besides "admin"
+    qint64 m_watchdog = 0;
+    bool m_made = false, m_running = false;
     QString m_error;
 };

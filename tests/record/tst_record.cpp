@@ -55,7 +55,6 @@ private Q_SLOTS:
         QTest::newRow("mastered eight days ago") << "R R R" << 8 << State::Review;
         QTest::newRow("needing help a month ago") << "WWWW" << 30 << State::NeedsHelp;
     }
-
     void mastery()
     {
         QFETCH(QString, problems);
@@ -108,7 +107,6 @@ private Q_SLOTS:
         QTest::newRow("a mastered type in the last three") << QByteArray("NNNNNM") << QList<int>{5, 1, 2} << 0.0 << 0;
         QTest::newRow("nothing mastered, no mixing") << QByteArray("NNNNNN") << QList<int>{0, 1, 2} << 0.0 << 0;
     }
-
     void practice()
     {
         QFETCH(QByteArray, states);
