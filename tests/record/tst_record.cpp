@@ -55,7 +55,6 @@ private Q_SLOTS:
         QTest::newRow("mastered eight days ago") << "R R R" << 8 << State::Review;
         QTest::newRow("needing help a month ago") << "WWWW" << 30 << State::NeedsHelp;
     }
-
     void mastery()
     {
         QFETCH(QString, problems);
@@ -75,14 +74,12 @@ private Q_SLOTS:
                 shown.type = 4;
                 shown.time = when;
                 journal.post(shown);
-                bool first = true;
-                for (QChar c : word) {
+                for (qsizetype k = 0; k < word.size(); ++k) {
                     Event e = shown;
                     e.id = QUuid::createUuid();
-                    e.kind = c == QLatin1Char('A') ? Kind::AnswerShown : Kind::Check;
-                    e.right = c == QLatin1Char('R');
-                    e.firstTry = first && e.kind == Kind::Check;
-                    first = false;
+                    e.kind = word[k] == QLatin1Char('A') ? Kind::AnswerShown : Kind::Check;
+                    e.right = word[k] == QLatin1Char('R');
+                    e.firstTry = k == 0 && e.kind == Kind::Check;
                     journal.post(e);
                 }
             }
@@ -110,7 +107,6 @@ private Q_SLOTS:
         QTest::newRow("a mastered type in the last three") << QByteArray("NNNNNM") << QList<int>{5, 1, 2} << 0.0 << 0;
         QTest::newRow("nothing mastered, no mixing") << QByteArray("NNNNNN") << QList<int>{0, 1, 2} << 0.0 << 0;
     }
-
     void practice()
     {
         QFETCH(QByteArray, states);

@@ -6,7 +6,6 @@
 #include "store.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -39,11 +38,10 @@ QList<Event> checks(int count)
     return list;
 }
 
-QByteArray digest(const QString& path)
+QByteArray contents(const QString& path)
 {
     QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // No write may grow a file: what a full disk does to the record.
@@ -64,16 +62,12 @@ struct FullDisk {
 class TestStore : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString path() const { return dir.filePath(QStringLiteral("vornash/progress.sqlite")); }
+    std::optional<QTemporaryDir> dir;
+    QString path() const { return dir->filePath(QStringLiteral("vornash/progress.sqlite")); }
     qint64 bytes() const { return QFileInfo(path()).size() + QFileInfo(path() + "-wal").size(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        for (const QFileInfo& f : QDir(dir.path()).entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries))
-            f.isDir() ? QDir(f.filePath()).removeRecursively() : QFile::remove(f.filePath());
-    }
+    void init() { dir.emplace(); }
 
     void writtenAndReadBack()
     {
@@ -101,7 +95,6 @@ private Q_SLOTS:
         QTest::newRow("not a database at all") << false;
         QTest::newRow("a database with a damaged page") << true;
     }
-
     void damaged()
     {
         QFETCH(bool, sqlite);
@@ -112,11 +105,11 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(sqlite ? 4096 + 8 : 0));
         f.write(QByteArray(8000, '\x5a'));
         f.close();
-        const QByteArray before = digest(path());
+        const QByteArray before = contents(path());
         Store store(path());
         QCOMPARE(store.status(), Store::Status::Open);
         QVERIFY(store.movedAside().contains(QStringLiteral("progress.sqlite.damaged-")));
-        QCOMPARE(digest(store.movedAside()), before);
+        QCOMPARE(contents(store.movedAside()), before);
         QVERIFY(store.append(checks(1)));
         QCOMPARE(store.checks().size(), 1);
     }
@@ -125,25 +118,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("named");
-        QTest::newRow("folder cannot be made") << "file/vornash/progress.sqlite" << "file/vornash";
         QTest::newRow("path is a folder") << "folder" << "folder";
         QTest::newRow("disk full") << "full/progress.sqlite" << "full/progress.sqlite";
     }
-
     void unusable()
     {
         QFETCH(QString, where);
         QFETCH(QString, named);
-        QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
-        QDir(dir.path()).mkpath(QStringLiteral("folder"));
-        QDir(dir.path()).mkpath(QStringLiteral("full"));
+        QDir(dir->path()).mkpath(QStringLiteral("folder"));
         std::optional<FullDisk> full = where.startsWith("full") ? std::make_optional<FullDisk>() : std::nullopt;
-        Journal journal(dir.filePath(where));
+        Journal journal(dir->filePath(where));
         QSignalSpy failed(&journal, &Journal::failed);
         journal.post(checks(1)[0]);
         journal.flush();
         QCOMPARE(failed.size(), 1);
-        QVERIFY2(journal.problem().contains(dir.filePath(named)), qPrintable(journal.problem()));
+        QVERIFY2(journal.problem().contains(dir->filePath(named)), qPrintable(journal.problem()));
         QCOMPARE(journal.waiting(), 0);
     }
 
@@ -159,7 +148,7 @@ private Q_SLOTS:
             QSqlQuery(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), db);
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-        const QByteArray before = digest(path());
+        const QByteArray before = contents(path());
         {
             Journal journal(path());
             journal.post(checks(1)[0]);
@@ -170,7 +159,7 @@ private Q_SLOTS:
             QCOMPARE(store.status(), Store::Status::ReadOnly);
             QCOMPARE(store.checks().size(), 3);
         }
-        QCOMPARE(digest(path()), before);
+        QCOMPARE(contents(path()), before);
     }
 
     // Pending checks wait in memory while the disk is full, and are written once it is not.
