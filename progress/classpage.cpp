@@ -86,7 +86,7 @@ void put(QStandardItem* item, const QString& text, const QVariant& key)
 
 myclass::myclass(QWidget* parent)
     : Page(parent)
-    , m_locale(language::current())
+    , m_locale(language::locale())
 {
     setObjectName(QStringLiteral("myclass"));
     setWindowTitle(tr("My Class"));
