@@ -1356,7 +1356,7 @@
     </message>
     <message>
         <source>Export…</source>
-        <translation>Exportieren…</translation>
+        <translation>Exportieren …</translation>
     </message>
     <message>
         <source>Save your checks as a CSV file</source>
