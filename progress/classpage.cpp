@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 
@@ -86,7 +87,7 @@ void put(QStandardItem* item, const QString& text, const QVariant& key)
 
 myclass::myclass(QWidget* parent)
     : Page(parent)
-    , m_locale(language::current())
+    , m_locale(language::locale())
 {
     setObjectName(QStringLiteral("myclass"));
     setWindowTitle(tr("My Class"));
@@ -136,6 +137,14 @@ myclass::myclass(QWidget* parent)
     tblclass->setColumnWidth(LastActive, 110);
     for (int k = 0; k < 12; ++k)
         tblclass->setColumnWidth(FirstType + k, 100);
+    // Wider where a heading needs it with its sort arrow, and tall enough for accented capitals
+    // ("Élève"): headings are longer in some languages.
+    QHeaderView* headings = tblclass->horizontalHeader();
+    const int arrow = headings->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, headings)
+                      + 2 * headings->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, headings);
+    for (int c = 0; c < Columns; ++c)
+        tblclass->setColumnWidth(c, std::max(tblclass->columnWidth(c), headings->sectionSizeHint(c) + arrow));
+    headings->setMinimumHeight(headings->fontMetrics().height() + 8);
     // Needs help first, then the server's order (by name): the sort is stable.
     tblclass->horizontalHeader()->setSortIndicator(HelpWith, Qt::AscendingOrder);
     tblclass->setSortingEnabled(true);

@@ -74,7 +74,7 @@ QPushButton* makeButton(QWidget* page, const char* name, const QString& text)
 
 myprogress::myprogress(QWidget* parent)
     : Page(parent)
-    , m_locale(language::current())
+    , m_locale(language::locale())
 {
     setObjectName(QStringLiteral("myprogress"));
     setWindowTitle(tr("My Progress"));

@@ -84,6 +84,13 @@ QString current()
     return g_current;
 }
 
+QLocale locale()
+{
+    const QLocale own(g_current);
+    const QLocale desktop; // the system's, unless a default was set
+    return desktop.language() == own.language() ? desktop : own;
+}
+
 QChar decimalPoint()
 {
     const QString point = QLocale(g_current).decimalPoint();

@@ -4,6 +4,7 @@
 // and needs no translation.
 
 #include <QChar>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -26,6 +27,11 @@ QString chooseFromEnvironment();
 
 // The language in use: "en" until another is put in use.
 QString current();
+
+// Dates and counts in the language in use, the way the desktop's own locale writes them where
+// that locale speaks the same language ("en_GB": 25/11/2026, not the bare "en"'s 11/25/26).
+// Answers keep decimalPoint(), the language's own, whatever the desktop's territory.
+QLocale locale();
 
 // How the language in use writes the decimal point: ',' in German, French and Spanish.
 QChar decimalPoint();

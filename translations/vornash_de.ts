@@ -355,15 +355,15 @@
     </message>
     <message>
         <source>Work out π × %1² ÷ %2.</source>
-        <translation>Rechne π · %1² : %2 aus.</translation>
+        <translation>Rechne π · %1²&#xa0;:&#xa0;%2 aus.</translation>
     </message>
     <message>
         <source>The sector is θ/360 of the circle: π × r² × θ ÷ 360, with the angle θ in degrees.</source>
-        <translation>Der Kreisausschnitt ist θ/360 des Kreises: π · r² · θ : 360, mit dem Winkel θ in Grad.</translation>
+        <translation>Der Kreisausschnitt ist θ/360 des Kreises: π · r² · θ&#xa0;:&#xa0;360, mit dem Winkel θ in Grad.</translation>
     </message>
     <message>
         <source>Work out π × %1² × %3 ÷ 360.</source>
-        <translation>Rechne π · %1² · %3 : 360 aus.</translation>
+        <translation>Rechne π · %1² · %3&#xa0;:&#xa0;360 aus.</translation>
     </message>
     <message>
         <source>The hexagon is six triangles, each with base r and height √3/2 × r: 6 × ½ × r × (√3/2 × r).</source>
@@ -375,19 +375,19 @@
     </message>
     <message>
         <source>A segment is a sector, π × r² ÷ 6, less one of the hexagon&apos;s triangles, ½ × r × (√3/2 × r).</source>
-        <translation>Ein Kreisabschnitt ist ein Kreisausschnitt, π · r² : 6, minus eines der Dreiecke des Sechsecks, ½ · r · (√3/2 · r).</translation>
+        <translation>Ein Kreisabschnitt ist ein Kreisausschnitt, π · r²&#xa0;:&#xa0;6, minus eines der Dreiecke des Sechsecks, ½ · r · (√3/2 · r).</translation>
     </message>
     <message>
         <source>Work out π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1).</source>
-        <translation>Rechne π · %1² : 6 − ½ · %1 · (√3/2 · %1) aus.</translation>
+        <translation>Rechne π · %1²&#xa0;:&#xa0;6 − ½ · %1 · (√3/2 · %1) aus.</translation>
     </message>
     <message>
         <source>The shorter side goes round the cylinder: it is the circumference 2 × π × r, so r = side ÷ (2 × π).</source>
-        <translation>Die kürzere Seite geht um den Zylinder herum: Sie ist der Umfang 2 · π · r, also r = Seite : (2 · π).</translation>
+        <translation>Die kürzere Seite geht um den Zylinder herum: Sie ist der Umfang 2 · π · r, also r = Seite&#xa0;:&#xa0;(2 · π).</translation>
     </message>
     <message>
         <source>Work out %3 ÷ (2 × π).</source>
-        <translation>Rechne %3 : (2 · π) aus.</translation>
+        <translation>Rechne %3&#xa0;:&#xa0;(2 · π) aus.</translation>
     </message>
     <message>
         <source>Rolling the paper does not change its area: it is the rectangle&apos;s, one side times the other.</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Work out π × %1² × %6 ÷ 360.</source>
-        <translation>Rechne π · %1² · %6 : 360 aus.</translation>
+        <translation>Rechne π · %1² · %6&#xa0;:&#xa0;360 aus.</translation>
     </message>
     <message>
         <source>Press Answer to see the worked solution.</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>The sector is %3/360 of the circle: π × %1² × %3 ÷ 360 = %7</source>
-        <translation>Der Kreisausschnitt ist %3/360 des Kreises: π · %1² · %3 : 360 = %7</translation>
+        <translation>Der Kreisausschnitt ist %3/360 des Kreises: π · %1² · %3&#xa0;:&#xa0;360 = %7</translation>
     </message>
     <message>
         <source>Six triangles, each ½ × %1 × (√3/2 × %1): 6 × ½ × %1 × (√3/2 × %1) = %7</source>
@@ -447,11 +447,11 @@
     </message>
     <message>
         <source>A sector less its triangle: π × %1² ÷ 6 − ½ × %1 × (√3/2 × %1) = %7</source>
-        <translation>Ein Kreisausschnitt minus sein Dreieck: π · %1² : 6 − ½ · %1 · (√3/2 · %1) = %7</translation>
+        <translation>Ein Kreisausschnitt minus sein Dreieck: π · %1²&#xa0;:&#xa0;6 − ½ · %1 · (√3/2 · %1) = %7</translation>
     </message>
     <message>
         <source>The shorter side goes round: %3 = 2 × π × r, so r = %3 ÷ (2 × π) = %7</source>
-        <translation>Die kürzere Seite geht rundherum: %3 = 2 · π · r, also r = %3 : (2 · π) = %7</translation>
+        <translation>Die kürzere Seite geht rundherum: %3 = 2 · π · r, also r = %3&#xa0;:&#xa0;(2 · π) = %7</translation>
     </message>
     <message>
         <source>Rolling the paper does not stretch it, so the area is the rectangle&apos;s: %1 × %2 = %7</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>The cone keeps %6/360 of the disc: π × %1² × %6 ÷ 360 = %7</source>
-        <translation>Der Kegel behält %6/360 der Kreisscheibe: π · %1² · %6 : 360 = %7</translation>
+        <translation>Der Kegel behält %6/360 der Kreisscheibe: π · %1² · %6&#xa0;:&#xa0;360 = %7</translation>
     </message>
     <message>
         <source>%1 Or perhaps: %2</source>
@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>The sector is 1/%2 of the circle: π × %1² ÷ %2 = %7</source>
-        <translation>Der Kreisausschnitt ist 1/%2 des Kreises: π · %1² : %2 = %7</translation>
+        <translation>Der Kreisausschnitt ist 1/%2 des Kreises: π · %1²&#xa0;:&#xa0;%2 = %7</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1356,7 @@
     </message>
     <message>
         <source>Export…</source>
-        <translation>Exportieren…</translation>
+        <translation>Exportieren …</translation>
     </message>
     <message>
         <source>Save your checks as a CSV file</source>

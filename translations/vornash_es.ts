@@ -1384,11 +1384,11 @@
     </message>
     <message>
         <source>%1: once</source>
-        <translation>%1: una vez</translation>
+        <translation>%1: una&#xa0;vez</translation>
     </message>
     <message>
         <source>%1: %2 times</source>
-        <translation>%1: %2 veces</translation>
+        <translation>%1: %2&#xa0;veces</translation>
     </message>
     <message>
         <source>No slips so far.</source>

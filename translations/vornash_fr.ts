@@ -1384,11 +1384,11 @@
     </message>
     <message>
         <source>%1: once</source>
-        <translation>%1 : une fois</translation>
+        <translation>%1&#xa0;: une&#xa0;fois</translation>
     </message>
     <message>
         <source>%1: %2 times</source>
-        <translation>%1 : %2 fois</translation>
+        <translation>%1&#xa0;: %2&#xa0;fois</translation>
     </message>
     <message>
         <source>No slips so far.</source>

@@ -151,6 +151,18 @@ private Q_SLOTS:
         QCOMPARE(ProblemPage::tr("Your answer"), QStringLiteral("Your answer"));
     }
 
+    // A British desktop's dates in English, and German's own under a French desktop.
+    void datesOfTheDesktop()
+    {
+        const QDate day(2026, 11, 25);
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        QCOMPARE(language::locale().toString(day, QLocale::ShortFormat), QStringLiteral("25/11/2026"));
+        QLocale::setDefault(QLocale(QStringLiteral("fr_FR")));
+        QVERIFY(language::use(QStringLiteral("de")));
+        QCOMPARE(language::locale().toString(day, QLocale::ShortFormat), QStringLiteral("25.11.26"));
+        QLocale::setDefault(QLocale::system());
+    }
+
     void everyPageFits_data()
     {
         QTest::addColumn<QString>("code");
