@@ -16,8 +16,9 @@ int main(int argc, char** argv)
     watch.reset();
     road::startApplication();
     road::startRecord(prepared.record);
-    // After the journal: the sender sends what the journal writes.
-    record::startSender(qApp);
     navigation::show(prepared.firstPage);
+    // After the journal: the sender sends what the journal writes. Its thread and the class
+    // record's driver wait for the first frame.
+    road::afterFirstFrame([] { record::startSender(qApp); });
     return QApplication::exec();
 }

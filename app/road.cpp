@@ -20,6 +20,10 @@
 #include <QIcon>
 #include <QPixmapCache>
 #include <QSettings>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace road {
 
@@ -39,16 +43,47 @@ void registerAllPages()
                              [] { return new folding(ProblemPage::Mode::Practice); });
 }
 
-void startApplication()
+namespace {
+
+// Runs its work once, soon after the first window's first frame: the work is queued while that
+// frame is painted, so it runs once the frame has gone to the window system. Should no window
+// be painted in time (one that never shows), the work runs anyway.
+class FirstFrameWatch : public QObject {
+public:
+    FirstFrameWatch(std::function<void()> work, QObject* parent)
+        : QObject(parent), m_work(std::move(work))
+    {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(2000, this, &FirstFrameWatch::run);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->isWindow()) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, &FirstFrameWatch::run);
+        }
+        return false;
+    }
+
+private:
+    void run()
+    {
+        qApp->removeEventFilter(this);
+        if (m_work)
+            std::exchange(m_work, nullptr)();
+        deleteLater();
+    }
+
+    std::function<void()> m_work;
+};
+
+// The window carries the sizes that title bars and task bars draw; the large ones reach
+// launchers through the installed icon theme instead. Given to the windows already open too.
+void setWindowIcon()
 {
-    QApplication::setApplicationName(QStringLiteral("vornash"));
-    fonts::registerDesignFonts();
-    // Every page is built afresh and reads its pictures afresh, so cached style pixmaps of pages
-    // already left would only pile up over a long lesson; a small cache is plenty.
-    QPixmapCache::setCacheLimit(1024);
-    // The window carries the sizes that title bars and task bars draw. Every size given here is
-    // read and sent to the window system as the first window opens; the large ones reach
-    // launchers through the installed icon theme instead.
     // The folder is looked up once: each look-up searches every place pictures may lie.
     QIcon icon;
     const QString smallest = pictures::resolve(QStringLiteral("icons\\vornash-16.png"));
@@ -59,6 +94,28 @@ void startApplication()
             icon.addFile(file, QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
+}
+
+} // namespace
+
+void afterFirstFrame(std::function<void()> work)
+{
+    new FirstFrameWatch(std::move(work), qApp);
+}
+
+void startApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("vornash"));
+    // Every page is built afresh and reads its pictures afresh, so cached style pixmaps of pages
+    // already left would only pile up over a long lesson; a small cache is plenty.
+    QPixmapCache::setCacheLimit(1024);
+    // What the first frame does not show waits until it is on screen: the icon, read from four
+    // files and sent to the window system, and the faces only later pages use (a page that
+    // comes first registers its own as it asks for them).
+    afterFirstFrame([] {
+        setWindowIcon();
+        fonts::registerDesignFonts();
+    });
     // The pupil's language, when its translation is installed beside the pictures.
     language::use(language::chooseFromEnvironment());
     registerAllPages();

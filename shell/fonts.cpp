@@ -22,16 +22,34 @@ void addIfMissing(const QString& family, std::initializer_list<const char*> file
     }
 }
 
+// Each family is looked for once, when a page first asks for it: the title page uses
+// neither, and reading the faces would only delay its first paint.
+void registerTahoma()
+{
+    static const bool done = (addIfMissing(QStringLiteral("Tahoma"), {"tahoma.ttf", "tahomabd.ttf"}), true);
+    Q_UNUSED(done);
+}
+
+void registerSymbol()
+{
+    static const bool done = (addIfMissing(QStringLiteral("Symbol"), {"symbol.ttf"}), true);
+    Q_UNUSED(done);
+}
+
 } // namespace
 
 void registerDesignFonts()
 {
-    addIfMissing(QStringLiteral("Tahoma"), {"tahoma.ttf", "tahomabd.ttf"});
-    addIfMissing(QStringLiteral("Symbol"), {"symbol.ttf"});
+    registerTahoma();
+    registerSymbol();
 }
 
 QFont design(const QString& family, double pointSize, bool bold)
 {
+    if (family.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
+        registerTahoma();
+    else if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
+        registerSymbol();
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -42,6 +60,7 @@ QFont design(const QString& family, double pointSize, bool bold)
 
 bool hasSymbolFont()
 {
+    registerSymbol();
     return known(QStringLiteral("Symbol"));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The pages are designed with Tahoma, Times New Roman, Arial and Symbol. Debian serves
 // metric-compatible faces; Tahoma and Symbol come from a folder that fontconfig does not
-// search, so they are registered with Qt at start-up when fontconfig does not know them.
+// search, so they are registered with Qt, when fontconfig does not know them, as a page first
+// asks for them (design(), hasSymbolFont()) or when registerDesignFonts() is called.
 
 #include <QFont>
 #include <QString>

@@ -18,6 +18,7 @@
 #include "road.h"
 #include "titlefrm.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -27,6 +28,7 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -135,7 +137,14 @@ private Q_SLOTS:
 
     void wholeRoad()
     {
+        QElapsedTimer clock;
+        clock.start();
+        auto ranAt = std::make_shared<qint64>(-1);
+        road::afterFirstFrame([ranAt, clock] { *ranAt = clock.elapsed(); });
         auto* title = qobject_cast<Titlefrm*>(navigation::show(QStringLiteral("Titlefrm")));
+        QCOMPARE(*ranAt, -1);
+        // Run by the title's first frame, not by the two seconds' fallback.
+        QTRY_VERIFY(*ranAt >= 0 && *ranAt < 1500);
         QVERIFY(expectOnly<Titlefrm>());
         QCOMPARE(title->Command1->text(), QStringLiteral("OK"));
         QPointer<Titlefrm> oldTitle(title);
