@@ -60,6 +60,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -238,6 +239,29 @@ private:
     QWidget* m_part;
 };
 
+// A new problem on `page` (then `settleMs` for it to settle, and `beforeClick`), a wrong answer
+// checked: the milliseconds from the click to the feedback painted, or -1 when it never was.
+// `t0`, when given, gets the moment of the click.
+double checkOnce(ProblemPage* page, int settleMs, qint64* t0 = nullptr,
+                 const std::function<void()>& beforeClick = {})
+{
+    bench::click(page->cmdgo);
+    ProbeApplication::spin(settleMs);
+    if (beforeClick)
+        beforeClick();
+    page->Text1->setText(QStringLiteral("1000"));
+    PaintSeen feedback(page->lblfeedback);
+    const qint64 clicked = bench::nowNs();
+    if (t0)
+        *t0 = clicked;
+    bench::click(page->cmdcheckit);
+    QElapsedTimer limit;
+    limit.start();
+    while (!feedback.seen && limit.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return feedback.seen ? double(bench::nowNs() - clicked) / 1e6 : -1.0;
+}
+
 // On each problem page, a new problem each cycle and a wrong answer checked: from the click to
 // the verdict and the feedback painted. A repaint of a window already on the screen is painted
 // and flushed within one pass of the event loop, so the pass that paints the feedback ends it.
@@ -253,21 +277,14 @@ int checkClick(ProbeApplication& app, int cycles)
         QObject::connect(record::journal(), &record::Journal::committed, page,
                          [&committed] { committed = bench::nowNs(); });
         for (int cycle = 0; cycle < cycles; ++cycle) {
-            bench::click(page->cmdgo);
-            ProbeApplication::spin(200);
-            committed = 0;
-            page->Text1->setText(QStringLiteral("1000"));
-            PaintSeen feedback(page->lblfeedback);
-            const qint64 t0 = bench::nowNs();
-            bench::click(page->cmdcheckit);
+            qint64 t0 = 0;
+            const double ms = checkOnce(page, 200, &t0, [&committed] { committed = 0; });
+            if (ms < 0)
+                return 1;
+            say("check_ms", ms);
+            // The check on the disk: the writer's commit of it, seen from here.
             QElapsedTimer limit;
             limit.start();
-            while (!feedback.seen && limit.elapsed() < 5000)
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-            if (!feedback.seen)
-                return 1;
-            say("check_ms", double(bench::nowNs() - t0) / 1e6);
-            // The check on the disk: the writer's commit of it, seen from here.
             while (!committed && limit.elapsed() < 5000)
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             if (committed)
@@ -563,20 +580,6 @@ int sendChecks(ProbeApplication& app, int cycles, const QString& service)
     auto* page = qobject_cast<ProblemPage*>(navigation::show(QStringLiteral("circles")));
     if (!page || !app.waitForPaint(page))
         return 1;
-    // A new problem, a wrong answer checked: from the click to the feedback painted.
-    const auto checkOnce = [page]() -> double {
-        bench::click(page->cmdgo);
-        ProbeApplication::spin(100);
-        page->Text1->setText(QStringLiteral("1000"));
-        PaintSeen feedback(page->lblfeedback);
-        const qint64 t0 = bench::nowNs();
-        bench::click(page->cmdcheckit);
-        QElapsedTimer limit;
-        limit.start();
-        while (!feedback.seen && limit.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        return feedback.seen ? double(bench::nowNs() - t0) / 1e6 : -1.0;
-    };
     constexpr int clicks = 40;
     int whileSending = 0;
     {
@@ -586,7 +589,7 @@ int sendChecks(ProbeApplication& app, int cycles, const QString& service)
         sender.start();
         while (sent < queued && whileSending < clicks) {
             const int before = sent;
-            const double ms = checkOnce();
+            const double ms = checkOnce(page, 100);
             if (ms < 0)
                 return 1;
             if (before > 0 && sent < queued) { // the sender was at work before and after the click
@@ -597,7 +600,7 @@ int sendChecks(ProbeApplication& app, int cycles, const QString& service)
     }
     // The same clicks with no sender, as the reference of this run.
     for (int i = 0; i < clicks; ++i) {
-        const double ms = checkOnce();
+        const double ms = checkOnce(page, 100);
         if (ms < 0)
             return 1;
         say("check_idle_ms", ms);
