@@ -218,15 +218,20 @@ int main(int argc, char** argv)
         rows.push_back(row);
     }
 
-    // One player step against decoding the same file alone.
+    // One player step against the same file decoded and painted at the size shown by a bare
+    // window.
     QStringList sequenceLines;
     {
         progress("player steps");
         // Every frame of every sequence: on this screen, the frames at the size they are shown;
         // on a screen of twice the density, their 648 x 488 copies.
-        Row step{QStringLiteral("one player step, every frame of every sequence"), QStringLiteral("ms")};
+        Row step{QStringLiteral("one player step, every frame of every sequence "
+                                "(reference: decode + paint at the size shown)"),
+                 QStringLiteral("ms")};
         step.budget = QStringLiteral("≤ 1.5 × reference");
-        Row dense{QStringLiteral("one player step, twice the density (648 × 488 copies)"), QStringLiteral("ms")};
+        Row dense{QStringLiteral("one player step, twice the density, 648 × 488 copies "
+                                 "(reference: decode + paint at the size shown)"),
+                  QStringLiteral("ms")};
         dense.budget = QStringLiteral("≤ 1.5 × reference, ≤ 1.5 ms");
         for (int i = 0; i < runs && !failed; ++i) {
             QStringList lines;
@@ -240,9 +245,9 @@ int main(int argc, char** argv)
             if (i == 0)
                 sequenceLines = lines;
             step.values.push_back(first(*out, QStringLiteral("step_ms")));
-            step.references.push_back(first(*out, QStringLiteral("decode_ms")));
+            step.references.push_back(first(*out, QStringLiteral("decode_and_paint_ms")));
             dense.values.push_back(first(*denseOut, QStringLiteral("step648_ms")));
-            dense.references.push_back(first(*denseOut, QStringLiteral("decode648_ms")));
+            dense.references.push_back(first(*denseOut, QStringLiteral("decode_and_paint648_ms")));
         }
         step.ratios = ratiosOf(step.values, step.references);
         dense.ratios = ratiosOf(dense.values, dense.references);
