@@ -296,17 +296,20 @@ private:
     QWidget* m_part;
 };
 
-// A new problem on `page` (then `settleMs` for it to settle, and `beforeClick`), a wrong answer
-// checked: the milliseconds from the click to the feedback painted, or -1 when it never was.
+// A new problem on `page` (then `settleMs` for it to settle), a wrong answer typed (then
+// `beforeClick`) and checked: the milliseconds from the click to the feedback painted, or -1 when it never was.
 // `t0`, when given, gets the moment of the click.
 double checkOnce(ProblemPage* page, int settleMs, qint64* t0 = nullptr,
                  const std::function<void()>& beforeClick = {})
 {
     bench::click(page->cmdgo);
     ProbeApplication::spin(settleMs);
+    // The answer is typed, and on the screen, before the click, as a pupil's is: its repaint is
+    // the typing's, not the check's.
+    page->Text1->setText(QStringLiteral("1000"));
+    ProbeApplication::spin(30);
     if (beforeClick)
         beforeClick();
-    page->Text1->setText(QStringLiteral("1000"));
     PaintSeen feedback(page->lblfeedback);
     const qint64 clicked = bench::nowNs();
     if (t0)
