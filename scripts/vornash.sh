@@ -12,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
   libgif-dev
   fonts-wine fonts-liberation
   xvfb xauth dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
