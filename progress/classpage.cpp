@@ -5,6 +5,7 @@
 #include "language.h"
 #include "module1.h"
 #include "navigation.h"
+#include "pageparts.h"
 #include "picturebutton.h"
 #include "statestrip.h"
 #include "textfit.h"
@@ -23,8 +24,7 @@
 
 namespace {
 
-const QColor kYellow{255, 255, 0};
-const QString kTahoma = QStringLiteral("Tahoma");
+using pageparts::kTahoma;
 constexpr int kSortRole = Qt::UserRole;
 
 record::Module moduleOf(int k) { return k < 6 ? record::Module::Circles : record::Module::Folding; }
@@ -59,20 +59,6 @@ int need(record::State s)
     return 5;
 }
 
-QLabel* makeLabel(QWidget* page, const char* name, double pointSize, bool bold = false)
-{
-    auto* label = new QLabel(page);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(fonts::design(kTahoma, pointSize, bold));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette pal = label->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::WindowText, kYellow);
-    label->setPalette(pal);
-    return label;
-}
-
 // Sets an item's text and sort key only when they changed, so that a refresh that changes
 // nothing leaves the view (and a screen reader) undisturbed.
 void put(QStandardItem* item, const QString& text, const QVariant& key)
@@ -92,10 +78,10 @@ myclass::myclass(QWidget* parent)
     setObjectName(QStringLiteral("myclass"));
     setWindowTitle(tr("My Class"));
 
-    lblhead = makeLabel(this, "lblhead", 18, true);
+    lblhead = pageparts::label(this, "lblhead", 18, true);
     lblhead->setText(tr("My Class"));
     pageprops::setGeometry(*lblhead, 360, 120, 11280, 540);
-    lblstatus = makeLabel(this, "lblstatus", 10);
+    lblstatus = pageparts::label(this, "lblstatus", 10);
     lblstatus->setWordWrap(true);
     pageprops::setGeometry(*lblstatus, 360, 690, 11280, 420);
 
@@ -163,16 +149,11 @@ myclass::myclass(QWidget* parent)
             tblclass->scrollTo(tblclass->currentIndex());
     });
 
-    cmdexport = new QPushButton(tr("Export\u2026"), this);
-    cmdexport->setObjectName(QStringLiteral("cmdexport"));
-    cmdexport->setFont(fonts::design(kTahoma, 10));
-    cmdexport->setAutoDefault(true);
+    cmdexport = pageparts::button(this, "cmdexport", tr("Export\u2026"));
     cmdexport->setToolTip(tr("Save the checks of your classes' pupils as a CSV file"));
     pageprops::setGeometry(*cmdexport, 9150, 7950, 2550, 495);
 
-    cmdexit = new PictureButton(this);
-    cmdexit->setObjectName(QStringLiteral("cmdexit"));
-    cmdexit->describe(tr("Exit"), facewords::Exit);
+    cmdexit = pageparts::exitButton(this, tr("Exit"));
 
     connect(cmdexport, &QPushButton::clicked, this, &myclass::cmdexport_Click);
     connect(cmdexit, &QPushButton::clicked, this, &myclass::cmdexit_Click);

@@ -7,6 +7,7 @@
 #include "language.h"
 #include "module1.h"
 #include "navigation.h"
+#include "pageparts.h"
 #include "picturebutton.h"
 #include "sender.h"
 #include "statestrip.h"
@@ -25,9 +26,7 @@
 
 namespace {
 
-const QColor kYellow{255, 255, 0};
-const QColor kFocus{255, 170, 0};
-const QString kTahoma = QStringLiteral("Tahoma");
+using pageparts::kTahoma;
 constexpr int kDays = 14;
 constexpr int kSlips = 3;
 
@@ -43,33 +42,6 @@ record::Module moduleAt(int index)
     return index == 0 ? record::Module::Circles : record::Module::Folding;
 }
 
-QLabel* makeLabel(QWidget* page, const char* name, double pointSize, bool bold = false)
-{
-    auto* label = new QLabel(page);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(fonts::design(kTahoma, pointSize, bold));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette pal = label->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::WindowText, kYellow);
-    label->setPalette(pal);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* page, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, page);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(fonts::design(kTahoma, 10));
-    button->setAutoDefault(true);
-    // The focus frame in the answer box's focus colour, which shows on the page's blue.
-    QPalette pal = button->palette();
-    pal.setColor(QPalette::Highlight, kFocus);
-    button->setPalette(pal);
-    return button;
-}
-
 } // namespace
 
 myprogress::myprogress(QWidget* parent)
@@ -79,20 +51,20 @@ myprogress::myprogress(QWidget* parent)
     setObjectName(QStringLiteral("myprogress"));
     setWindowTitle(tr("My Progress"));
 
-    lblname = makeLabel(this, "lblname", 18, true);
+    lblname = pageparts::label(this, "lblname", 18, true);
     pageprops::setGeometry(*lblname, 360, 120, 11280, 540);
-    lblwhy = makeLabel(this, "lblwhy", 11);
+    lblwhy = pageparts::label(this, "lblwhy", 11);
     lblwhy->setWordWrap(true);
     pageprops::setGeometry(*lblwhy, 360, 690, 11280, 600);
 
     const QString modules[] = {tr("Circles"), tr("Paper Folding")};
     for (int i = 0; i < 2; ++i) {
         const int top = 1320 + i * 3030;
-        lblmodule[i] = makeLabel(this, i == 0 ? "lblmodule0" : "lblmodule1", 13, true);
+        lblmodule[i] = pageparts::label(this, i == 0 ? "lblmodule0" : "lblmodule1", 13, true);
         lblmodule[i]->setText(modules[i]);
         pageprops::setGeometry(*lblmodule[i], 360, top, 3900, 420);
 
-        cmdpractise[i] = makeButton(this, i == 0 ? "cmdpractise0" : "cmdpractise1",
+        cmdpractise[i] = pageparts::button(this, i == 0 ? "cmdpractise0" : "cmdpractise1",
                                     tr("Practise weak spots"));
         cmdpractise[i]->setToolTip(tr("Problems of %1, the kinds you need most first").arg(modules[i]));
         pageprops::setGeometry(*cmdpractise[i], 4380, top - 30, 2880, 420);
@@ -125,37 +97,35 @@ myprogress::myprogress(QWidget* parent)
         tbltypes[i] = table;
     }
 
-    lblchart = makeLabel(this, "lblchart", 13, true);
+    lblchart = pageparts::label(this, "lblchart", 13, true);
     lblchart->setText(tr("The last 14 days"));
     pageprops::setGeometry(*lblchart, 7800, 1320, 3840, 420);
     chart = new DaysChart(this);
     chart->setFont(fonts::design(kTahoma, 8));
     pageprops::setGeometry(*chart, 7800, 1770, 3900, 3000);
 
-    lblslipshead = makeLabel(this, "lblslipshead", 13, true);
+    lblslipshead = pageparts::label(this, "lblslipshead", 13, true);
     lblslipshead->setText(tr("Your most frequent slips"));
     pageprops::setGeometry(*lblslipshead, 7800, 4950, 3840, 420);
-    lblslips = makeLabel(this, "lblslips", 10);
+    lblslips = pageparts::label(this, "lblslips", 10);
     lblslips->setWordWrap(true);
     pageprops::setGeometry(*lblslips, 7800, 5400, 3840, 2400);
 
-    lblclass = makeLabel(this, "lblclass", 9);
+    lblclass = pageparts::label(this, "lblclass", 9);
     lblclass->setWordWrap(true);
     pageprops::setGeometry(*lblclass, 2040, 7950, 4260, 495);
     lblclass->hide();
     if (record::Sender* sender = record::sender())
         connect(sender, &record::Sender::statusChanged, this, &myprogress::showClassState);
 
-    cmdexport = makeButton(this, "cmdexport", tr("Export\u2026"));
+    cmdexport = pageparts::button(this, "cmdexport", tr("Export\u2026"));
     cmdexport->setToolTip(tr("Save your checks as a CSV file"));
     pageprops::setGeometry(*cmdexport, 6450, 7950, 2550, 495);
-    cmdforget = makeButton(this, "cmdforget", tr("Forget my record"));
+    cmdforget = pageparts::button(this, "cmdforget", tr("Forget my record"));
     cmdforget->setToolTip(tr("Delete everything recorded about your work"));
     pageprops::setGeometry(*cmdforget, 9150, 7950, 2550, 495);
 
-    cmdexit = new PictureButton(this);
-    cmdexit->setObjectName(QStringLiteral("cmdexit"));
-    cmdexit->describe(tr("Exit"), facewords::Exit);
+    cmdexit = pageparts::exitButton(this, tr("Exit"));
 
     connect(cmdexport, &QPushButton::clicked, this, &myprogress::cmdexport_Click);
     connect(cmdforget, &QPushButton::clicked, this, &myprogress::cmdforget_Click);
