@@ -83,7 +83,13 @@ else
   rm -f "$fifo"
 fi
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+classdir=""
+# The display, and the class record's cluster once one is made (even half made).
+cleanup() {
+  kill "$xvfb" 2>/dev/null || true
+  if [ -n "$classdir" ]; then bash "$here/scripts/classroom-demo.sh" stop --dir "$classdir" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
 for _ in $(seq 50); do
   [ -S "/tmp/.X11-unix/X$display" ] && break
   sleep 0.1
@@ -103,7 +109,6 @@ if [ -x /usr/lib/postgresql/15/bin/initdb ]; then
   if bash "$here/scripts/classroom-demo.sh" start --dir "$classdir" --pupils 30 --checks 500 >/dev/null; then
     export PGSERVICEFILE=$classdir/pg_service.conf
     classroom=(--classroom ms_lee --pupil ann)
-    trap 'kill "$xvfb" 2>/dev/null || true; bash "$here/scripts/classroom-demo.sh" stop --dir "$classdir" 2>/dev/null || true' EXIT
   fi
 else
   say "no PostgreSQL server (apt-get install postgresql): the class page is not measured"
