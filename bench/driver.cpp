@@ -70,6 +70,20 @@ std::optional<Output> runProbe(const QString& program, const QStringList& args,
     return out;
 }
 
+// Runs a probe up to `runs` times, handing each run's figures to `take`; a run that fails sets
+// `failed` and ends them.
+void eachRun(int runs, const QString& program, const QStringList& args, bool& failed,
+             const std::function<void(const Output&)>& take)
+{
+    for (int i = 0; i < runs && !failed; ++i) {
+        const auto out = runProbe(program, args);
+        if (!out)
+            failed = true;
+        else
+            take(*out);
+    }
+}
+
 double first(const Output& out, const QString& key)
 {
     const Values values = out.value(key);
@@ -271,17 +285,12 @@ int main(int argc, char** argv)
         rate.budget = QStringLiteral("20.0 ± 0.2");
         p99.budget = QStringLiteral("≤ 56 ms");
         cpu.budget = QStringLiteral("≤ 4 %");
-        for (int i = 0; i < animationRuns; ++i) {
-            const auto out = runProbe(probe, {QStringLiteral("animate"), QLatin1String(page), QString::number(seconds)});
-            if (!out) {
-                failed = true;
-                break;
-            }
-            rate.values.push_back(first(*out, QStringLiteral("ticks_per_s")));
-            p99.values.push_back(first(*out, QStringLiteral("interval_p99_ms")));
-            p99.ratios.push_back(first(*out, QStringLiteral("interval_median_ms")) / 50.0);
-            cpu.values.push_back(first(*out, QStringLiteral("cpu_percent")));
-        }
+        eachRun(animationRuns, probe, {QStringLiteral("animate"), QLatin1String(page), QString::number(seconds)}, failed, [&](const Output& out) {
+            rate.values.push_back(first(out, QStringLiteral("ticks_per_s")));
+            p99.values.push_back(first(out, QStringLiteral("interval_p99_ms")));
+            p99.ratios.push_back(first(out, QStringLiteral("interval_median_ms")) / 50.0);
+            cpu.values.push_back(first(out, QStringLiteral("cpu_percent")));
+        });
         rate.met = qAbs(bench::median(rate.values) - 20.0) <= 0.2;
         p99.met = bench::median(p99.values) <= 56.0;
         cpu.met = bench::median(cpu.values) <= 4.0;
@@ -297,15 +306,10 @@ int main(int argc, char** argv)
         Row menu{QStringLiteral("page switch, exit button to the menu painted"), QStringLiteral("ms")};
         problems.referenceText = menu.referenceText = QStringLiteral("–");
         problems.budget = menu.budget = QStringLiteral("≤ 50 ms");
-        for (int i = 0; i < runs && !failed; ++i) {
-            const auto out = runProbe(probe, {QStringLiteral("switch"), QStringLiteral("5")});
-            if (!out) {
-                failed = true;
-                break;
-            }
-            problems.values.push_back(bench::median(out->value(QStringLiteral("problems_ms"))));
-            menu.values.push_back(bench::median(out->value(QStringLiteral("menu_ms"))));
-        }
+        eachRun(runs, probe, {QStringLiteral("switch"), QStringLiteral("5")}, failed, [&](const Output& out) {
+            problems.values.push_back(bench::median(out.value(QStringLiteral("problems_ms"))));
+            menu.values.push_back(bench::median(out.value(QStringLiteral("menu_ms"))));
+        });
         problems.met = bench::median(problems.values) <= 50.0;
         menu.met = bench::median(menu.values) <= 50.0;
         rows.push_back(problems);
@@ -321,16 +325,11 @@ int main(int argc, char** argv)
         Row committed{QStringLiteral("check, click to committed to the record's file"), QStringLiteral("ms")};
         committed.referenceText = QStringLiteral("–");
         committed.budget = QStringLiteral("≤ 100 ms");
-        for (int i = 0; i < runs && !failed; ++i) {
-            const auto out = runProbe(probe, {QStringLiteral("check"), QStringLiteral("5")});
-            if (!out) {
-                failed = true;
-                break;
-            }
-            check.values.push_back(bench::median(out->value(QStringLiteral("check_ms"))));
-            if (!out->value(QStringLiteral("committed_ms")).empty())
-                committed.values.push_back(bench::median(out->value(QStringLiteral("committed_ms"))));
-        }
+        eachRun(runs, probe, {QStringLiteral("check"), QStringLiteral("5")}, failed, [&](const Output& out) {
+            check.values.push_back(bench::median(out.value(QStringLiteral("check_ms"))));
+            if (!out.value(QStringLiteral("committed_ms")).empty())
+                committed.values.push_back(bench::median(out.value(QStringLiteral("committed_ms"))));
+        });
         check.met = bench::median(check.values) <= 2.0;
         rows.push_back(check);
         committed.met = !committed.values.empty() && bench::median(committed.values) <= 100.0;
@@ -343,14 +342,9 @@ int main(int argc, char** argv)
         Row row{QStringLiteral("progress page, \"My Progress\" to painted, 10,000 checks"), QStringLiteral("ms")};
         row.referenceText = QStringLiteral("–");
         row.budget = QStringLiteral("≤ 100 ms");
-        for (int i = 0; i < runs && !failed; ++i) {
-            const auto out = runProbe(probe, {QStringLiteral("progress"), QStringLiteral("5")});
-            if (!out) {
-                failed = true;
-                break;
-            }
-            row.values.push_back(bench::median(out->value(QStringLiteral("progress_ms"))));
-        }
+        eachRun(runs, probe, {QStringLiteral("progress"), QStringLiteral("5")}, failed, [&](const Output& out) {
+            row.values.push_back(bench::median(out.value(QStringLiteral("progress_ms"))));
+        });
         row.met = bench::median(row.values) <= 100.0;
         rows.push_back(row);
     }
@@ -361,14 +355,9 @@ int main(int argc, char** argv)
         Row row{QStringLiteral("class page, 30 pupils × 500 checks, opened to the table painted"), QStringLiteral("ms")};
         row.referenceText = QStringLiteral("–");
         row.budget = QStringLiteral("≤ 200 ms");
-        for (int i = 0; i < runs && !failed; ++i) {
-            const auto out = runProbe(probe, {QStringLiteral("class"), QStringLiteral("5"), parser.value(classOpt)});
-            if (!out) {
-                failed = true;
-                break;
-            }
-            row.values.push_back(bench::median(out->value(QStringLiteral("class_ms"))));
-        }
+        eachRun(runs, probe, {QStringLiteral("class"), QStringLiteral("5"), parser.value(classOpt)}, failed, [&](const Output& out) {
+            row.values.push_back(bench::median(out.value(QStringLiteral("class_ms"))));
+        });
         row.met = bench::median(row.values) <= 200.0;
         rows.push_back(row);
     }
@@ -382,16 +371,11 @@ int main(int argc, char** argv)
         send.budget = QStringLiteral("≤ 500 ms");
         Row check{QStringLiteral("check while sending, click to verdict and feedback painted"), QStringLiteral("ms")};
         check.budget = QStringLiteral("≤ 2 ms");
-        for (int i = 0; i < runs && !failed; ++i) {
-            const auto out = runProbe(probe, {QStringLiteral("send"), QStringLiteral("5"), parser.value(pupilOpt)});
-            if (!out) {
-                failed = true;
-                break;
-            }
-            send.values.push_back(bench::median(out->value(QStringLiteral("send_ms"))));
-            check.values.push_back(bench::median(out->value(QStringLiteral("check_sending_ms"))));
-            check.references.push_back(bench::median(out->value(QStringLiteral("check_idle_ms"))));
-        }
+        eachRun(runs, probe, {QStringLiteral("send"), QStringLiteral("5"), parser.value(pupilOpt)}, failed, [&](const Output& out) {
+            send.values.push_back(bench::median(out.value(QStringLiteral("send_ms"))));
+            check.values.push_back(bench::median(out.value(QStringLiteral("check_sending_ms"))));
+            check.references.push_back(bench::median(out.value(QStringLiteral("check_idle_ms"))));
+        });
         check.ratios = ratiosOf(check.values, check.references);
         send.met = bench::median(send.values) <= 500.0;
         check.met = bench::median(check.values) <= 2.0;
