@@ -275,6 +275,16 @@ int pageSwitch(ProbeApplication& app, int cycles)
     return 0;
 }
 
+// Runs the event loop, `stepMs` at most a pass, until `done` or `limitMs` has passed; `done` then.
+bool spinUntil(const std::function<bool()>& done, int limitMs, int stepMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, stepMs);
+    return done();
+}
+
 // Notes the paint of one control.
 class PaintSeen : public QObject {
 public:
@@ -312,11 +322,8 @@ double checkOnce(ProblemPage* page, int settleMs, qint64* t0 = nullptr,
     if (t0)
         *t0 = clicked;
     bench::click(page->cmdcheckit);
-    QElapsedTimer limit;
-    limit.start();
-    while (!feedback.seen && limit.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return feedback.seen ? double(bench::nowNs() - clicked) / 1e6 : -1.0;
+    const bool seen = spinUntil([&feedback] { return feedback.seen; }, 5000, 50);
+    return seen ? double(bench::nowNs() - clicked) / 1e6 : -1.0;
 }
 
 // On each problem page, a new problem each cycle and a wrong answer checked: from the click to
@@ -340,11 +347,7 @@ int checkClick(ProbeApplication& app, int cycles)
                 return 1;
             say("check_ms", ms);
             // The check on the disk: the writer's commit of it, seen from here.
-            QElapsedTimer limit;
-            limit.start();
-            while (!committed && limit.elapsed() < 5000)
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-            if (committed)
+            if (spinUntil([&committed] { return committed != 0; }, 5000, 50))
                 say("committed_ms", double(committed - t0) / 1e6);
             committed = 0;
         }
@@ -553,12 +556,9 @@ int classPage(int cycles, const QString& service)
             rows = shown;
             table = std::make_unique<PaintSeen>(page->tblclass->viewport());
         });
-        QElapsedTimer waited;
-        waited.start();
-        while (!(table && table->seen) && waited.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        const bool seen = spinUntil([&table] { return table && table->seen; }, 20000, 20);
         const qint64 t1 = bench::nowNs();
-        if (!(table && table->seen)) {
+        if (!seen) {
             std::fprintf(stderr, "vornash-bench-probe class: %s\n", qPrintable(page->lblstatus->text()));
             return 1;
         }
@@ -613,10 +613,7 @@ int sendChecks(ProbeApplication& app, int cycles, const QString& service)
         });
         const qint64 t0 = bench::nowNs();
         sender.start();
-        QElapsedTimer waited;
-        waited.start();
-        while (sent < 1000 && waited.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        spinUntil([&sent] { return sent >= 1000; }, 20000, 5);
         const qint64 t1 = bench::nowNs();
         if (sent < 1000) {
             std::fprintf(stderr, "vornash-bench-probe send: %d of 1000 sent: %s\n", sent,
