@@ -59,9 +59,10 @@ struct Options {
     }
 };
 
+// Says `text` on the error stream, after the program's name, and ends the line.
 void complain(const QString& text)
 {
-    std::fputs(qPrintable(text), stderr);
+    std::fputs(qPrintable(QStringLiteral("vornash: ") + text + QLatin1Char('\n')), stderr);
 }
 
 // The command that gives the program a virtual display.
@@ -80,14 +81,12 @@ QString unreachableMessage(const QList<displays::Display>& tried)
         if (!variables.contains(variable))
             variables << variable;
     }
-    return QStringLiteral("vornash: ")
-           + CommandLine::tr("cannot open the display %1: no display server answers there, "
-                             "or this user may not use it.")
-                 .arg(names.join(QStringLiteral(", ")))
+    return CommandLine::tr("cannot open the display %1: no display server answers there, "
+                           "or this user may not use it.")
+               .arg(names.join(QStringLiteral(", ")))
            + QLatin1Char('\n')
            + CommandLine::tr("Check the %1 variable, or run it under a virtual display: %2")
-                 .arg(variables.join(QStringLiteral(", ")), QLatin1String(kVirtualDisplay))
-           + QLatin1Char('\n');
+                 .arg(variables.join(QStringLiteral(", ")), QLatin1String(kVirtualDisplay));
 }
 
 // The exit status of each way the program can end before it shows a page.
@@ -106,28 +105,20 @@ std::optional<int> classCommand(bool page, const QString& exportFile)
 {
     const QString service = record::classroomService();
     if (service.isEmpty()) {
-        complain(QStringLiteral("vornash: ")
-                 + CommandLine::tr("no class record is set up on this computer ([classroom] service).")
-                 + QLatin1Char('\n'));
+        complain(CommandLine::tr("no class record is set up on this computer ([classroom] service)."));
         return Refused;
     }
     record::Classroom db(service);
     if (!db.isOpen()) {
-        complain(QStringLiteral("vornash: ")
-                 + CommandLine::tr("the school's server did not answer: %1").arg(db.error().simplified())
-                 + QLatin1Char('\n'));
+        complain(CommandLine::tr("the school's server did not answer: %1").arg(db.error().simplified()));
         return Refused;
     }
     if (db.role() != record::ClassRole::Teacher) {
-        complain(QStringLiteral("vornash: ")
-                 + CommandLine::tr("the class record is for teachers, and this account is not one.")
-                 + QLatin1Char('\n'));
+        complain(CommandLine::tr("the class record is for teachers, and this account is not one."));
         return Refused;
     }
     if (!exportFile.isEmpty() && !db.exportChecks(exportFile)) {
-        complain(QStringLiteral("vornash: ")
-                 + CommandLine::tr("cannot write %1: %2").arg(exportFile, db.error().simplified())
-                 + QLatin1Char('\n'));
+        complain(CommandLine::tr("cannot write %1: %2").arg(exportFile, db.error().simplified()));
         return Refused;
     }
     if (page)
@@ -165,8 +156,7 @@ Prepared prepare(int argc, char** argv)
     else if (!parser.positionalArguments().isEmpty())
         refusal = CommandLine::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     if (!refusal.isEmpty()) {
-        complain(QStringLiteral("vornash: %1\n").arg(refusal)
-                 + CommandLine::tr("Try 'vornash --help' for the options it takes.") + QLatin1Char('\n'));
+        complain(refusal + QLatin1Char('\n') + CommandLine::tr("Try 'vornash --help' for the options it takes."));
         return {Refused, {}};
     }
     if (parser.isSet(options.help)) {
@@ -182,7 +172,7 @@ Prepared prepare(int argc, char** argv)
         QString why;
         if (record::exportChecks(record::defaultPath(), parser.value(options.exportTo), why))
             return {Answered, {}};
-        complain(QStringLiteral("vornash: %1\n").arg(why));
+        complain(why);
         return {Refused, {}};
     }
     if (parser.isSet(options.classroom))
@@ -195,10 +185,9 @@ Prepared prepare(int argc, char** argv)
     const QList<displays::Display> tried
         = displays::toTry([](const char* name) { return qEnvironmentVariable(name); });
     if (tried.isEmpty()) {
-        complain(QStringLiteral("vornash: ") + CommandLine::tr("there is no display to show the program on.")
-                 + QLatin1Char('\n') + CommandLine::tr("Run it on a desktop, or under a virtual display: %1")
-                       .arg(QLatin1String(kVirtualDisplay))
-                 + QLatin1Char('\n'));
+        complain(CommandLine::tr("there is no display to show the program on.") + QLatin1Char('\n')
+                 + CommandLine::tr("Run it on a desktop, or under a virtual display: %1")
+                       .arg(QLatin1String(kVirtualDisplay)));
         return {NoDisplay, {}};
     }
     return {std::nullopt, unreachableMessage(tried), !parser.isSet(options.noRecord),
