@@ -89,9 +89,7 @@ Problem circlesText(int type, int r, int n)
 Problem makeCirclesProblem(const Draw& draw, int lastproblem)
 {
     const int type = chooseType(draw(), lastproblem);
-    const int r = wholePart(draw(), 10) + 1;
-    const int n = wholePart(draw(), 8) + 4;
-    return circlesProblem(type, r, n);
+    return makeProblemOfType(Module::Circles, type, draw);
 }
 
 Sides foldingSides(double drawA, double drawB)
@@ -162,11 +160,9 @@ Problem foldingText(int type, int a, int b)
 Problem makeFoldingProblem(const Draw& draw, int lastproblem)
 {
     const int type = chooseType(draw(), lastproblem);
-    const double drawA = draw();
-    const double drawB = draw();
+    Problem p = makeProblemOfType(Module::Folding, type, draw);
     draw(); // drawn and not used, so that every problem takes the same number of draws
-    const Sides s = foldingSides(drawA, drawB);
-    return foldingProblem(type, s.a, s.b);
+    return p;
 }
 
 Problem makeProblemOfType(Module module, int type, const Draw& draw)

@@ -227,8 +227,7 @@ record::Event ProblemPage::recordEvent(record::Kind kind) const
 {
     record::Event e = record::makeEvent(kind);
     e.problem = m_shown;
-    e.module = m_problem.module == problems::Module::Circles ? record::Module::Circles
-                                                             : record::Module::Folding;
+    e.module = recordModule(m_problem.module);
     e.type = m_problem.type;
     e.r = m_problem.r;
     e.n = m_problem.n;
@@ -246,9 +245,10 @@ QString ProblemPage::recordCheck(const QString& typed, const problems::Said& sai
         return {};
     record::Event check = recordEvent(record::Kind::Check);
     check.typed = typed;
+    const double value = problems::readAnswer(typed, typedSeparator());
     if (hasNumber(typed))
-        check.value = problems::readAnswer(typed, typedSeparator());
-    check.right = problems::isRight(problems::readAnswer(typed, typedSeparator()), m_problem.answer);
+        check.value = value;
+    check.right = problems::isRight(value, m_problem.answer);
     check.firstTry = !std::exchange(m_triedOrShown, true);
     check.slips = said.slips;
     check.step = said.kind == problems::Said::NextStep ? m_escalation.steps : 0;

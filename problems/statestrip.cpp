@@ -26,13 +26,17 @@ void StateStrip::setStates(const std::array<record::State, 6>& states)
     update();
 }
 
+QString StateStrip::cellText(int type) const
+{
+    return tr("%1: %2").arg(record::typeName(m_module, type),
+                            record::stateName(m_states[std::size_t(type)]));
+}
+
 QString StateStrip::describe() const
 {
     QStringList parts;
-    for (int type = 0; type < 6; ++type) {
-        parts << tr("%1: %2").arg(record::typeName(m_module, type),
-                                  record::stateName(m_states[std::size_t(type)]));
-    }
+    for (int type = 0; type < 6; ++type)
+        parts << cellText(type);
     return parts.join(QStringLiteral("; "));
 }
 
@@ -101,10 +105,7 @@ bool StateStrip::event(QEvent* e)
         const auto* help = static_cast<QHelpEvent*>(e);
         for (int type = 0; type < 6; ++type) {
             if (cell(type).contains(help->pos())) {
-                QToolTip::showText(help->globalPos(),
-                                   tr("%1: %2").arg(record::typeName(m_module, type),
-                                                    record::stateName(m_states[std::size_t(type)])),
-                                   this, cell(type));
+                QToolTip::showText(help->globalPos(), cellText(type), this, cell(type));
                 return true;
             }
         }

@@ -31,6 +31,7 @@ protected:
 
 private:
     QRect cell(int type) const;
+    QString cellText(int type) const; // "Circumference: Mastered"
 
     record::Module m_module;
     std::array<record::State, 6> m_states{};

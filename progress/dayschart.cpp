@@ -1,5 +1,7 @@
 #include "dayschart.h"
 
+#include "pageparts.h"
+
 #include <QAccessible>
 #include <QPainter>
 #include <algorithm>
@@ -8,8 +10,8 @@ namespace {
 
 const QColor kDone{220, 225, 240};
 const QColor kRight{60, 180, 75};
-const QColor kInk{255, 255, 0};
-const QColor kFocus{255, 170, 0};
+using pageparts::kFocus;
+using pageparts::kYellow;
 // Room inside the edge for the focus frame.
 constexpr int kInset = 3;
 
@@ -62,7 +64,7 @@ void DaysChart::paintEvent(QPaintEvent*)
     for (const record::Day& day : m_days)
         most = std::max({most, day.problems, day.firstTriesRight});
 
-    p.setPen(kInk);
+    p.setPen(kYellow);
     const QString done = tr("problems");
     const QString right = tr("first tries right");
     p.fillRect(QRect(plot.left(), kInset + 2, line - 4, line - 4), kDone);
@@ -93,7 +95,7 @@ void DaysChart::paintEvent(QPaintEvent*)
             p.fillRect(QRect(x, plot.bottom() - hDone, w, hDone), kDone);
             p.fillRect(QRect(x + w / 4, plot.bottom() - hRight, w - w / 2, hRight), kRight);
         }
-        p.setPen(kInk);
+        p.setPen(kYellow);
         const QRect under(plot.left(), plot.bottom() + 2, plot.width(), line);
         p.drawText(under, Qt::AlignLeft | Qt::AlignTop,
                    m_locale.toString(m_days.first().date, QLocale::ShortFormat));

@@ -11,11 +11,6 @@ namespace pageparts {
 
 const QString kTahoma = QStringLiteral("Tahoma");
 
-namespace {
-const QColor kYellow{255, 255, 0};
-const QColor kFocus{255, 170, 0};
-} // namespace
-
 QLabel* label(QWidget* page, const char* name, double pointSize, bool bold)
 {
     auto* label = new QLabel(page);

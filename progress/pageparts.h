@@ -2,6 +2,8 @@
 // The parts the pages over the records share, so that they look and behave alike: labels in the
 // pages' yellow, text buttons whose focus frame shows on the pages' blue, and the exit button.
 
+#include <QColor>
+
 class PictureButton;
 class QLabel;
 class QPushButton;
@@ -11,6 +13,9 @@ class QWidget;
 namespace pageparts {
 
 extern const QString kTahoma;
+// The pages' text colour, and the focus frame's: the answer box's focus colour.
+inline constexpr QColor kYellow{255, 255, 0};
+inline constexpr QColor kFocus{255, 170, 0};
 
 // A plain-text label in Tahoma at `pointSize`, in the pages' yellow.
 QLabel* label(QWidget* page, const char* name, double pointSize, bool bold = false);

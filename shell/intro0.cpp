@@ -178,27 +178,27 @@ void intro0::Form_Load()
         Label5[i]->setEnabled(false);
     Label5[5]->setEnabled(false);
 
-    // Beyond the designed menu: the pupil's progress, where the left column has a free place.
-    lblprogress = newEntry(kEntries, Label2[0], "lblprogress");
-    lblprogress->setObjectName(QStringLiteral("lblprogress"));
-    lblprogress->setText(tr("My Progress"));
-    pageprops::setTop(*lblprogress, pageprops::top(*Label2[0]) + kEntryStep * 5);
-    textfit::fit(*lblprogress);
-    lblprogress->setMouseTracking(true);
-    lblprogress->installEventFilter(this);
+    // Beyond the designed menu, each in the free place below a column's first five entries.
+    auto extraEntry = [this](LabelButton* column, const char* name, const QString& text,
+                             void (intro0::*click)()) {
+        LabelButton* entry = newEntry(kEntries, column, name);
+        entry->setObjectName(QLatin1String(name));
+        entry->setText(text);
+        pageprops::setTop(*entry, pageprops::top(*column) + kEntryStep * 5);
+        textfit::fit(*entry);
+        entry->setMouseTracking(true);
+        entry->installEventFilter(this);
+        connect(entry, &LabelButton::clicked, this, click);
+        return entry;
+    };
+    // The pupil's progress, in the left column.
+    lblprogress = extraEntry(Label2[0], "lblprogress", tr("My Progress"),
+                             &intro0::lblprogress_Click);
     lblprogress->show();
-    connect(lblprogress, &LabelButton::clicked, this, &intro0::lblprogress_Click);
 
     // A teacher's class, in the right column's free place beside it: shown once the class
     // record's server says the account is a teacher's, found out on a thread of its own.
-    lblmyclass = newEntry(kEntries, Label5[0], "lblmyclass");
-    lblmyclass->setObjectName(QStringLiteral("lblmyclass"));
-    lblmyclass->setText(tr("My Class"));
-    pageprops::setTop(*lblmyclass, pageprops::top(*Label5[0]) + kEntryStep * 5);
-    textfit::fit(*lblmyclass);
-    lblmyclass->setMouseTracking(true);
-    lblmyclass->installEventFilter(this);
-    connect(lblmyclass, &LabelButton::clicked, this, &intro0::lblmyclass_Click);
+    lblmyclass = extraEntry(Label5[0], "lblmyclass", tr("My Class"), &intro0::lblmyclass_Click);
     if (record::ClassFeed::knownRole() == record::ClassRole::Teacher) {
         lblmyclass->show();
     } else if (const QString service = record::classroomService(); !service.isEmpty()) {
