@@ -42,6 +42,8 @@ PictureButton* exitButton(QWidget* page, const QString& what)
     auto* button = new PictureButton(page);
     button->setObjectName(QStringLiteral("cmdexit"));
     button->describe(what, facewords::Exit);
+    // Alt+X as well, as on every other page, in every language.
+    PictureButton::keepEnglishKeys({button});
     return button;
 }
 

@@ -51,6 +51,13 @@ QStringList wanted(const std::function<QString(const char* name)>& environment)
 
 bool use(const QString& code)
 {
+    // Loaded already (for the command line, before the program's application was made): the
+    // same translation goes onto the application in use, not read again.
+    if (g_translator && code == g_current) {
+        QCoreApplication::removeTranslator(g_translator.get());
+        QCoreApplication::installTranslator(g_translator.get());
+        return true;
+    }
     if (g_translator) {
         QCoreApplication::removeTranslator(g_translator.get());
         g_translator.reset();
