@@ -121,6 +121,18 @@ struct Store::Impl {
         return q;
     }
 
+    // The events the statement's `tail` (after FROM) selects, in its order.
+    QList<Event> events(const QString& tail, const QVariantList& values = {}) const
+    {
+        QList<Event> result;
+        if (status == Status::Unusable)
+            return result;
+        QSqlQuery q = query(QStringLiteral("SELECT ") + kEventColumns + tail, values);
+        while (q.next())
+            result.append(eventOf(q));
+        return result;
+    }
+
     bool connect(bool readOnly);
     void disconnect();
     // Empty when the record is fit to use; otherwise the native code of what is wrong.
@@ -462,39 +474,17 @@ QList<SlipCount> Store::topSlips(int count) const
 
 QList<Event> Store::checks() const
 {
-    QList<Event> result;
-    if (d->status == Status::Unusable)
-        return result;
-    QSqlQuery q = d->query(QStringLiteral("SELECT ") + kEventColumns
-                           + QStringLiteral(" WHERE e.kind = 'check' ORDER BY e.time, e.seq"));
-    while (q.next())
-        result.append(eventOf(q));
-    return result;
+    return d->events(QStringLiteral(" WHERE e.kind = 'check' ORDER BY e.time, e.seq"));
 }
 
 QList<Event> Store::events() const
 {
-    QList<Event> result;
-    if (d->status == Status::Unusable)
-        return result;
-    QSqlQuery q = d->query(QStringLiteral("SELECT ") + kEventColumns
-                           + QStringLiteral(" ORDER BY e.time, e.seq"));
-    while (q.next())
-        result.append(eventOf(q));
-    return result;
+    return d->events(QStringLiteral(" ORDER BY e.time, e.seq"));
 }
 
 QList<Event> Store::unsent(int limit) const
 {
-    QList<Event> result;
-    if (d->status == Status::Unusable)
-        return result;
-    QSqlQuery q = d->query(QStringLiteral("SELECT ") + kEventColumns
-                               + QStringLiteral(" WHERE e.sent = 0 ORDER BY e.seq LIMIT ?"),
-                           {limit});
-    while (q.next())
-        result.append(eventOf(q));
-    return result;
+    return d->events(QStringLiteral(" WHERE e.sent = 0 ORDER BY e.seq LIMIT ?"), {limit});
 }
 
 bool Store::markSent(const QList<QUuid>& ids)
