@@ -46,8 +46,6 @@ const QString kCorrupt = QStringLiteral("11");
 const QString kNotADatabase = QStringLiteral("26");
 const QString kFull = QStringLiteral("13");
 
-const char* const kKinds[] = {"shown", "check", "answer"};
-
 QString say(const char* text, const QString& place)
 {
     return QCoreApplication::translate("record", text).arg(QDir::toNativeSeparators(place));
@@ -68,7 +66,7 @@ Event eventOf(const QSqlQuery& q)
     e.time = QDateTime::fromMSecsSinceEpoch(q.value(2).toLongLong(), Qt::UTC);
     const QString kind = q.value(3).toString();
     for (int k = 0; k < 3; ++k)
-        if (kind == QLatin1String(kKinds[k]))
+        if (kind == kindName(Kind(k)))
             e.kind = Kind(k);
     e.module = moduleFromName(q.value(4).toString()).value_or(Module::Circles);
     e.type = q.value(5).toInt();
@@ -371,7 +369,7 @@ bool Store::append(const QList<Event>& events)
         const bool check = e.kind == Kind::Check;
         const QVariantList values{
             e.id.toRfc4122(), problem, e.time.toMSecsSinceEpoch(),
-            QString::fromLatin1(kKinds[int(e.kind)]), moduleName(e.module), e.type, e.r, e.n, e.a,
+            kindName(e.kind), moduleName(e.module), e.type, e.r, e.n, e.a,
             e.b, question,
             check ? QVariant(e.typed) : QVariant(QMetaType(QMetaType::QString)),
             check && e.value ? QVariant(*e.value) : QVariant(QMetaType(QMetaType::Double)),
