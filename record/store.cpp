@@ -137,6 +137,12 @@ struct Store::Impl {
     QString check(int& version);
     bool migrate(int from);
     QString moveAside();
+    // Made here, so that only its owner may read it (SQLite gives its journal the same mode).
+    bool makeFile() const
+    {
+        QFile made(path);
+        return made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner);
+    }
     bool canWrite() const;
     // A write transaction that takes the lock at once: a deferred one that read first could not
     // take it after a second copy wrote, and would fail without waiting.
@@ -246,9 +252,7 @@ void Store::Impl::open(Access access)
             }
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        // Made here, so that only its owner may read it (SQLite gives its journal the same mode).
-        QFile made(path);
-        if (!made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner)) {
+        if (!makeFile()) {
             fail(QT_TRANSLATE_NOOP("record", "Nothing is recorded: %1 cannot be written."), path);
             return;
         }
@@ -272,9 +276,7 @@ void Store::Impl::open(Access access)
                  path);
             return;
         }
-        QFile made(path);
-        made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner);
-        made.close();
+        makeFile();
         version = 0;
         fault = connect(false) ? check(version) : db().lastError().nativeErrorCode();
     }
