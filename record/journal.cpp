@@ -243,11 +243,12 @@ void Journal::post(const Event& event)
             return;
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const int k = Impl::key(event.module, event.type);
-        const State before = d->statesLocked(event.module, now)[size_t(event.type % 6)];
+        const TypeHistory& h = d->live[int(event.module)][event.type % 6];
+        const State before = stateOf(h, now);
         d->pending.append(event);
         d->posted.append(event);
         d->apply(event);
-        const State after = d->statesLocked(event.module, now)[size_t(event.type % 6)];
+        const State after = stateOf(h, now);
         const bool reached = (after == State::Mastered && before != State::Mastered
                               && before != State::Review)
             || (after == State::NeedsHelp && before != State::NeedsHelp);

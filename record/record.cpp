@@ -38,6 +38,12 @@ QString moduleName(Module m)
     return m == Module::Circles ? QStringLiteral("circles") : QStringLiteral("folding");
 }
 
+QString kindName(Kind k)
+{
+    static const char* const names[] = {"shown", "check", "answer"};
+    return QString::fromLatin1(names[int(k)]);
+}
+
 std::optional<Module> moduleFromName(const QString& name)
 {
     if (name == QLatin1String("circles"))

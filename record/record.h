@@ -22,7 +22,8 @@ std::optional<Module> moduleFromName(const QString& name);
 // The name of a type of problem, translated (context "record"): "Circumference"...
 QString typeName(Module m, int type);
 
-enum class Kind { Shown = 0, Check = 1, AnswerShown = 2 }; // stored as "shown", "check", "answer"
+enum class Kind { Shown = 0, Check = 1, AnswerShown = 2 };
+QString kindName(Kind k); // "shown", "check", "answer", as stored and sent
 
 // One thing that happened. Every event has its own id from the moment it is made, so that a copy
 // sent elsewhere can be told from a second event.

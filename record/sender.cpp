@@ -40,16 +40,6 @@ QVariant nullOf(QMetaType::Type type)
     return QVariant(QMetaType(type));
 }
 
-QString kindName(Kind k)
-{
-    switch (k) {
-    case Kind::Shown: return QStringLiteral("shown");
-    case Kind::Check: return QStringLiteral("check");
-    case Kind::AnswerShown: return QStringLiteral("answer");
-    }
-    return {};
-}
-
 void bindEvent(QSqlQuery& q, const Event& e)
 {
     const bool check = e.kind == Kind::Check;

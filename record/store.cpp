@@ -46,8 +46,6 @@ const QString kCorrupt = QStringLiteral("11");
 const QString kNotADatabase = QStringLiteral("26");
 const QString kFull = QStringLiteral("13");
 
-const char* const kKinds[] = {"shown", "check", "answer"};
-
 QString say(const char* text, const QString& place)
 {
     return QCoreApplication::translate("record", text).arg(QDir::toNativeSeparators(place));
@@ -68,7 +66,7 @@ Event eventOf(const QSqlQuery& q)
     e.time = QDateTime::fromMSecsSinceEpoch(q.value(2).toLongLong(), Qt::UTC);
     const QString kind = q.value(3).toString();
     for (int k = 0; k < 3; ++k)
-        if (kind == QLatin1String(kKinds[k]))
+        if (kind == kindName(Kind(k)))
             e.kind = Kind(k);
     e.module = moduleFromName(q.value(4).toString()).value_or(Module::Circles);
     e.type = q.value(5).toInt();
@@ -121,12 +119,30 @@ struct Store::Impl {
         return q;
     }
 
+    // The events the statement's `tail` (after FROM) selects, in its order.
+    QList<Event> events(const QString& tail, const QVariantList& values = {}) const
+    {
+        QList<Event> result;
+        if (status == Status::Unusable)
+            return result;
+        QSqlQuery q = query(QStringLiteral("SELECT ") + kEventColumns + tail, values);
+        while (q.next())
+            result.append(eventOf(q));
+        return result;
+    }
+
     bool connect(bool readOnly);
     void disconnect();
     // Empty when the record is fit to use; otherwise the native code of what is wrong.
     QString check(int& version);
     bool migrate(int from);
     QString moveAside();
+    // Made here, so that only its owner may read it (SQLite gives its journal the same mode).
+    bool makeFile() const
+    {
+        QFile made(path);
+        return made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner);
+    }
     bool canWrite() const;
     // A write transaction that takes the lock at once: a deferred one that read first could not
     // take it after a second copy wrote, and would fail without waiting.
@@ -236,9 +252,7 @@ void Store::Impl::open(Access access)
             }
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        // Made here, so that only its owner may read it (SQLite gives its journal the same mode).
-        QFile made(path);
-        if (!made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner)) {
+        if (!makeFile()) {
             fail(QT_TRANSLATE_NOOP("record", "Nothing is recorded: %1 cannot be written."), path);
             return;
         }
@@ -262,9 +276,7 @@ void Store::Impl::open(Access access)
                  path);
             return;
         }
-        QFile made(path);
-        made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner);
-        made.close();
+        makeFile();
         version = 0;
         fault = connect(false) ? check(version) : db().lastError().nativeErrorCode();
     }
@@ -359,7 +371,7 @@ bool Store::append(const QList<Event>& events)
         const bool check = e.kind == Kind::Check;
         const QVariantList values{
             e.id.toRfc4122(), problem, e.time.toMSecsSinceEpoch(),
-            QString::fromLatin1(kKinds[int(e.kind)]), moduleName(e.module), e.type, e.r, e.n, e.a,
+            kindName(e.kind), moduleName(e.module), e.type, e.r, e.n, e.a,
             e.b, question,
             check ? QVariant(e.typed) : QVariant(QMetaType(QMetaType::QString)),
             check && e.value ? QVariant(*e.value) : QVariant(QMetaType(QMetaType::Double)),
@@ -462,39 +474,17 @@ QList<SlipCount> Store::topSlips(int count) const
 
 QList<Event> Store::checks() const
 {
-    QList<Event> result;
-    if (d->status == Status::Unusable)
-        return result;
-    QSqlQuery q = d->query(QStringLiteral("SELECT ") + kEventColumns
-                           + QStringLiteral(" WHERE e.kind = 'check' ORDER BY e.time, e.seq"));
-    while (q.next())
-        result.append(eventOf(q));
-    return result;
+    return d->events(QStringLiteral(" WHERE e.kind = 'check' ORDER BY e.time, e.seq"));
 }
 
 QList<Event> Store::events() const
 {
-    QList<Event> result;
-    if (d->status == Status::Unusable)
-        return result;
-    QSqlQuery q = d->query(QStringLiteral("SELECT ") + kEventColumns
-                           + QStringLiteral(" ORDER BY e.time, e.seq"));
-    while (q.next())
-        result.append(eventOf(q));
-    return result;
+    return d->events(QStringLiteral(" ORDER BY e.time, e.seq"));
 }
 
 QList<Event> Store::unsent(int limit) const
 {
-    QList<Event> result;
-    if (d->status == Status::Unusable)
-        return result;
-    QSqlQuery q = d->query(QStringLiteral("SELECT ") + kEventColumns
-                               + QStringLiteral(" WHERE e.sent = 0 ORDER BY e.seq LIMIT ?"),
-                           {limit});
-    while (q.next())
-        result.append(eventOf(q));
-    return result;
+    return d->events(QStringLiteral(" WHERE e.sent = 0 ORDER BY e.seq LIMIT ?"), {limit});
 }
 
 bool Store::markSent(const QList<QUuid>& ids)
